@@ -1,0 +1,72 @@
+#include "growable_array.h"
+
+#include <string.h>
+
+#include "platform/platform.h"
+
+GrowableArray *ArrayCreate(uint32_t elementSize, uint32_t elementsPerStep, uint32_t initialSteps) {
+    const uint64_t granule = static_cast<uint64_t>(elementSize) * elementsPerStep;
+    if (granule == 0 || granule > 0x7FFFFFFFu) return nullptr;
+    GrowableBuffer *buffer = BufferCreate(static_cast<uint32_t>(granule), initialSteps);
+    if (buffer == nullptr) return nullptr;
+    auto *array = static_cast<GrowableArray *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableArray)));
+    if (array == nullptr) {
+        BufferFree(buffer);
+        return nullptr;
+    }
+    array->elementSize = elementSize;
+    array->buffer = buffer;
+    return array;
+}
+
+void ArrayFree(GrowableArray *array) {
+    if (array == nullptr) return;
+    BufferFree(array->buffer);
+    GlobalFree(array);
+}
+
+uint32_t ArrayCount(const GrowableArray *array) { return BufferLength(array->buffer) / array->elementSize; }
+
+int ArrayAppend(GrowableArray *array, const void *element) {
+    BufferSeek(array->buffer, 0, kSeekFromEnd);
+    return BufferWrite(array->buffer, element, array->elementSize);
+}
+
+// Index 0 names no element: it is refused.
+int ArrayInsert(GrowableArray *array, const void *element, uint32_t index) {
+    if (index == 0) return 0;
+    if (ArrayCount(array) < index) return ArrayAppend(array, element);
+    BufferSeek(array->buffer, static_cast<int32_t>((index - 1) * array->elementSize), kSeekFromStart);
+    return BufferInsert(array->buffer, element, array->elementSize);
+}
+
+void *ArrayAt(GrowableArray *array, uint32_t index) {
+    if (index == 0 || index > ArrayCount(array)) return nullptr;
+    BufferSeek(array->buffer, static_cast<int32_t>((index - 1) * array->elementSize), kSeekFromStart);
+    return BufferRead(array->buffer, array->elementSize);
+}
+
+int ArrayGet(GrowableArray *array, uint32_t index, void *destination) {
+    const void *element = ArrayAt(array, index);
+    if (element == nullptr) return 0;
+    memcpy(destination, element, array->elementSize);
+    return 1;
+}
+
+void CursorBegin(GrowableArray *array, ArrayCursor *cursor) {
+    cursor->array = array;
+    cursor->visited = 0;
+}
+
+int CursorNextRef(ArrayCursor *cursor, void **out) {
+    if (cursor->visited >= ArrayCount(cursor->array)) return 0;
+    ++cursor->visited;
+    *out = ArrayAt(cursor->array, cursor->visited);
+    return *out != nullptr ? 1 : 0;
+}
+
+int CursorNext(ArrayCursor *cursor, void *destination) {
+    if (cursor->visited >= ArrayCount(cursor->array)) return 0;
+    ++cursor->visited;
+    return ArrayGet(cursor->array, cursor->visited, destination);
+}

@@ -1,0 +1,114 @@
+#include "growable_buffer.h"
+
+#include <string.h>
+
+#include "platform/platform.h"
+
+namespace {
+
+uint32_t Capacity(const GrowableBuffer *buffer) {
+    return buffer->data == nullptr ? 0 : static_cast<uint32_t>(GlobalSize(buffer->data));
+}
+
+// Makes room up to the end offset `end`; on failure the buffer is unchanged.
+bool GrowTo(GrowableBuffer *buffer, uint32_t end) {
+    const uint32_t capacity = Capacity(buffer);
+    if (end <= capacity) {
+        if (buffer->length < end) buffer->length = end;
+        return true;
+    }
+    const uint64_t granules = (static_cast<uint64_t>(end - capacity) + buffer->granule - 1) / buffer->granule;
+    const uint64_t newSize = capacity + granules * buffer->granule;
+    if (newSize > 0x7FFFFFFFu) return false;
+    void *block = buffer->data == nullptr
+                      ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(newSize))
+                      : GlobalReAlloc(buffer->data, static_cast<SIZE_T>(newSize), GMEM_MOVEABLE);
+    if (block == nullptr) return false;
+    buffer->data = static_cast<uint8_t *>(GlobalLock(block));
+    buffer->length = end;
+    return true;
+}
+
+bool EndFits(uint32_t start, uint32_t n) { return n <= 0x7FFFFFFFu - start; }
+
+}  // namespace
+
+GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules) {
+    if (granule == 0) return nullptr;
+    auto *buffer = static_cast<GrowableBuffer *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableBuffer)));
+    if (buffer == nullptr) return nullptr;
+    buffer->granule = granule;
+    buffer->length = 0;
+    buffer->position = 0;
+    buffer->data = nullptr;
+    if (initialGranules != 0) {
+        const uint64_t size = static_cast<uint64_t>(granule) * initialGranules;
+        void *block = size <= 0x7FFFFFFFu ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)) : nullptr;
+        if (block == nullptr) {
+            GlobalFree(buffer);
+            return nullptr;
+        }
+        buffer->data = static_cast<uint8_t *>(block);
+    }
+    return buffer;
+}
+
+void BufferFree(GrowableBuffer *buffer) {
+    if (buffer == nullptr) return;
+    if (buffer->data != nullptr) GlobalFree(buffer->data);
+    GlobalFree(buffer);
+}
+
+void BufferSeek(GrowableBuffer *buffer, int32_t offset, uint32_t origin) {
+    switch (static_cast<uint8_t>(origin)) {
+        case kSeekFromStart: buffer->position = static_cast<uint32_t>(offset); break;
+        case kSeekFromPosition: buffer->position += static_cast<uint32_t>(offset); break;
+        case kSeekFromEnd: buffer->position = buffer->length + static_cast<uint32_t>(offset); break;
+        default: break;
+    }
+}
+
+void *BufferRead(GrowableBuffer *buffer, uint32_t n) {
+    if (buffer->position > buffer->length || n > buffer->length - buffer->position) return nullptr;
+    void *at = buffer->data + buffer->position;
+    buffer->position += n;
+    return at;
+}
+
+int BufferWrite(GrowableBuffer *buffer, const void *source, uint32_t n) {
+    if (n == 0) return 1;
+    if (!EndFits(buffer->position, n) || !GrowTo(buffer, buffer->position + n)) return 0;
+    memcpy(buffer->data + buffer->position, source, n);
+    buffer->position += n;
+    return 1;
+}
+
+int BufferInsert(GrowableBuffer *buffer, const void *source, uint32_t n) {
+    if (n == 0) return 1;
+    const uint32_t oldLength = buffer->length;
+    if (buffer->position > oldLength) return 0;
+    if (!EndFits(oldLength, n) || !GrowTo(buffer, oldLength + n)) return 0;
+    uint8_t *at = buffer->data + buffer->position;
+    memmove(at + n, at, oldLength - buffer->position);
+    memcpy(at, source, n);
+    buffer->position += n;
+    return 1;
+}
+
+int BufferRemove(GrowableBuffer *buffer, uint32_t n) {
+    if (buffer->position > buffer->length || n > buffer->length - buffer->position) return 0;
+    uint8_t *at = buffer->data + buffer->position;
+    memmove(at, at + n, buffer->length - buffer->position - n);
+    buffer->length -= n;
+    return 1;
+}
+
+uint32_t BufferLength(const GrowableBuffer *buffer) { return buffer->length; }
+
+void *BufferDetach(GrowableBuffer *buffer) {
+    void *block = buffer->data;
+    buffer->data = nullptr;
+    buffer->length = 0;
+    buffer->position = 0;
+    return block;
+}

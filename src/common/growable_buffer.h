@@ -1,0 +1,29 @@
+// A byte block with a used length and a movable position, growing in whole
+// granules on the global heap: the lower layer of every temporary list.
+#pragma once
+
+#include <stdint.h>
+
+struct GrowableBuffer {
+    uint32_t granule;
+    uint32_t length;
+    uint32_t position;
+    uint8_t *data;
+};
+
+// Origins of BufferSeek (only the low byte is looked at).
+enum BufferOrigin : uint8_t {
+    kSeekFromStart = 1,
+    kSeekFromPosition = 2,
+    kSeekFromEnd = 3,
+};
+
+GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules);
+void BufferFree(GrowableBuffer *buffer);
+void BufferSeek(GrowableBuffer *buffer, int32_t offset, uint32_t origin);
+void *BufferRead(GrowableBuffer *buffer, uint32_t n);
+int BufferWrite(GrowableBuffer *buffer, const void *source, uint32_t n);
+int BufferInsert(GrowableBuffer *buffer, const void *source, uint32_t n);
+int BufferRemove(GrowableBuffer *buffer, uint32_t n);
+uint32_t BufferLength(const GrowableBuffer *buffer);
+void *BufferDetach(GrowableBuffer *buffer);

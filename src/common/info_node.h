@@ -1,0 +1,23 @@
+// Info node trees: the tagged, linked blocks through which host and library
+// exchange status input, queries and replies.
+#pragma once
+
+#include <stdint.h>
+
+#include "pat.h"
+
+// How a payload's length must relate to the requested length.
+enum PayloadSizeRule : int {
+    kPayloadExactly = 0,
+    kPayloadAtMost = 1,
+    kPayloadAtLeast = 2,
+};
+
+PatInfoNode *CreateInfoNode(PatInfoNode *parent, uint32_t id, const void *source, uint32_t length);
+int AppendInfoNode(PatInfoNode *parent, PatInfoNode *child);
+int CopyNodePayload(const PatInfoNode *node, void *destination, uint32_t length, int rule);
+void *GetNodePayload(const PatInfoNode *node, uint32_t length, int rule);
+int GetNodeInfo(const PatInfoNode *node, uint32_t *idOut, uint32_t *lengthOut);
+PatInfoNode *GetFirstChild(const PatInfoNode *node);
+PatInfoNode *GetNextSibling(const PatInfoNode *node);
+PatInfoNode *FindSiblingById(PatInfoNode *node, uint32_t id);

@@ -1,0 +1,57 @@
+// PatGetDllVersion: the file version from this library's version block.
+#include <string.h>
+
+#include "export_gate.h"
+#include "library_state.h"
+
+namespace {
+
+constexpr uint32_t kFixedWord2 = 0x02000100u;
+constexpr uint32_t kFixedWord3 = 0x03060000u;
+
+// The four version parts packed a byte each, major on top; parts are OR-ed
+// unmasked, so a part above 255 overlaps the byte above it.
+uint32_t PackFileVersion(const VS_FIXEDFILEINFO &info) {
+    const uint32_t parts[4] = {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS),
+                               HIWORD(info.dwFileVersionLS), LOWORD(info.dwFileVersionLS)};
+    uint32_t packed = 0;
+    for (uint32_t part : parts) packed = (packed << 8) | part;
+    return packed;
+}
+
+// Reads the version block into word 1; returns 0 or the system's error.
+DWORD ReadFileVersion(PatVersionInfo *record) {
+    char path[MAX_PATH];
+    if (GetModuleFileNameA(LibraryModule(), path, MAX_PATH) == 0) return GetLastError();
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0) return GetLastError();
+    void *block = GlobalAlloc(GMEM_FIXED, size);
+    if (block == nullptr) return GetLastError();
+    DWORD error = 0;
+    VS_FIXEDFILEINFO *info = nullptr;
+    UINT infoLength = 0;
+    if (!GetFileVersionInfoA(path, handle, size, block)) {
+        error = GetLastError();
+    } else if (!VerQueryValueA(block, "\\", reinterpret_cast<LPVOID *>(&info), &infoLength)) {
+        error = GetLastError();
+    } else {
+        record->dwFileVersion = PackFileVersion(*info);
+    }
+    GlobalFree(block);
+    return error;
+}
+
+}  // namespace
+
+extern "C" PatBool PATAPI PatGetDllVersion(PatVersionInfo *pVersion) {
+    if (pVersion == nullptr || pVersion->dwSize < sizeof(PatVersionInfo)) return FailWith(PAT_ERROR_INVALID_PARAMETER);
+    const uint32_t size = pVersion->dwSize;
+    memset(pVersion, 0, sizeof(PatVersionInfo));
+    pVersion->dwSize = size;
+    const DWORD error = ReadFileVersion(pVersion);
+    if (error != 0) return FailWith(error);
+    pVersion->dwFixed1 = kFixedWord2;
+    pVersion->dwFixed2 = kFixedWord3;
+    return SucceedWith(1);
+}

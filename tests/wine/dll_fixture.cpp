@@ -1,0 +1,6 @@
+#include "dll_fixture.h"
+
+HMODULE PatDll() {
+    static HMODULE module = LoadLibraryA("patmodel.dll");
+    return module;
+}

@@ -1,0 +1,100 @@
+# Shared functions of ./dev. Sourced, not run.
+
+APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm
+  libgtest-dev:i386 libbenchmark-dev:i386 libstb-dev valgrind)
+APT_PACKAGES_WIN32=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 wine wine32:i386)
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-patmodel}"
+
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+missing_packages() {
+  local p
+  for p in "${APT_PACKAGES_NATIVE[@]}" "${APT_PACKAGES_WIN32[@]}"; do
+    have_pkg "$p" || echo "$p"
+  done
+}
+
+dev_setup() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    rm -f /var/lib/apt/.patmodel-updated
+  fi
+  local missing
+  missing=$(missing_packages | tr '\n' ' ')
+  if [ -n "${missing// /}" ]; then
+    echo "== installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== creating the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
+
+setup_if_needed() {
+  if [ -n "$(missing_packages)" ] || [ ! -f "$WINEPREFIX/system.reg" ] \
+     || ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dev_setup
+  fi
+}
+
+jobs_count() { nproc 2>/dev/null || echo 2; }
+
+build_preset() {
+  local preset="$1"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$(jobs_count)"
+}
+
+dev_build() {
+  local presets=("$@")
+  [ ${#presets[@]} -eq 0 ] && presets=(native win32)
+  local p
+  for p in "${presets[@]}"; do
+    echo "== build $p"
+    build_preset "$p"
+  done
+}
+
+dev_test() {
+  setup_if_needed
+  dev_build native native-asan win32
+  local failed=0
+  for p in native native-asan win32; do
+    echo "== test $p"
+    ctest --preset "$p" || failed=1
+  done
+  if [ -x "$ROOT/tools/dev/extra-tests.sh" ]; then
+    "$ROOT/tools/dev/extra-tests.sh" || failed=1
+  fi
+  if [ $failed -ne 0 ]; then echo "== FAILED"; exit 1; fi
+  echo "== all tests passed"
+}
+
+dev_demo() {
+  setup_if_needed
+  dev_build native win32
+  if [ -x "$ROOT/tools/dev/demo.sh" ]; then
+    "$ROOT/tools/dev/demo.sh" "$@"
+  else
+    wine "$ROOT/build/win32/host/demohost.exe"
+  fi
+}
+
+dev_fuzz() {
+  setup_if_needed
+  "$ROOT/tools/dev/fuzz.sh" "${1:-60}"
+}
+
+dev_pictures() {
+  setup_if_needed
+  dev_build native
+  "$ROOT/tools/dev/pictures.sh"
+}
