@@ -2,6 +2,7 @@
 
 APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm
   libgtest-dev:i386 libbenchmark-dev:i386 libstb-dev valgrind)
+APT_PACKAGES_EMULATION=(qemu-user-static)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 wine wine32:i386)
 
 export WINEDEBUG=-all
@@ -12,7 +13,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 
 missing_packages() {
   local p
-  for p in "${APT_PACKAGES_NATIVE[@]}" "${APT_PACKAGES_WIN32[@]}"; do
+  for p in "${APT_PACKAGES_NATIVE[@]}" "${APT_PACKAGES_EMULATION[@]}" "${APT_PACKAGES_WIN32[@]}"; do
     have_pkg "$p" || echo "$p"
   done
 }
@@ -31,16 +32,31 @@ dev_setup() {
     # shellcheck disable=SC2086
     apt-get install -y -qq --no-install-recommends $missing
   fi
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "== creating the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w || true
+  ensure_i386_execution
+  if [ -x "$ROOT/tools/dev/wine-setup.sh" ]; then
+    "$ROOT/tools/dev/wine-setup.sh"
   fi
 }
 
+# Some kernels are built without 32-bit support; i386 programs then run
+# through qemu's user-mode emulation, registered with binfmt_misc.
+i386_runs() { /lib/ld-linux.so.2 --help >/dev/null 2>&1; }
+
+ensure_i386_execution() {
+  i386_runs && return 0
+  [ -d /proc/sys/fs/binfmt_misc ] || return 1
+  [ -e /proc/sys/fs/binfmt_misc/register ] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+  if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+    echo "== registering qemu-i386 for 32-bit programs (this kernel cannot run them itself)"
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+      > /proc/sys/fs/binfmt_misc/register
+  fi
+  i386_runs
+}
+
 setup_if_needed() {
-  if [ -n "$(missing_packages)" ] || [ ! -f "$WINEPREFIX/system.reg" ] \
-     || ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ -n "$(missing_packages)" ] || ! dpkg --print-foreign-architectures | grep -qx i386 \
+     || ! i386_runs || [ ! -f "$WINEPREFIX/.patmodel-ready" ]; then
     dev_setup
   fi
 }
