@@ -1,0 +1,3 @@
+#include "prninfo/record.h"
+extern const NameTableRow kModelNameTable[];
+const NameTableRow kModelNameTable[] = {{nullptr, 255}};
