@@ -163,10 +163,13 @@ Step BracketFirst(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     return kind == TOKEN_BRACKET_FIRST ? Goto(t, kind, kBracketNext) : Fail(t, kind);
 }
 
+// A ":", "=" or "[" inside a bracket is never consumed by a word; staying in
+// this state there would report empty words forever, so it breaks the grammar.
 Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
+    const char *start = t->cursor;
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_BRACKET_NEXT);
     if (kind != TOKEN_BRACKET_NEXT) return Fail(t, kind);
-    if (Current(t) != ']') return Goto(t, kind, kBracketNext);
+    if (Current(t) != ']') return t->cursor == start ? Fail(t, kind) : Goto(t, kind, kBracketNext);
     Consume(t);
     TokenizerSkipBlanks(t);
     return Goto(t, kind, kBodyLineEnd);

@@ -149,6 +149,8 @@ TEST(ReplyTokenizer, GrammarErrorsReportTheScannedKindAndResynchronise) {
         {"qualifier missing", "@PJL INFO A:\r\n", 3, TOKEN_LINE_END},
         {"bracket never closed", "@PJL INFO A\r\nK[1 2", 7, TOKEN_END},
         {"key line ends at a colon", "@PJL INFO A\r\nK:V\r\n\f", 4, TOKEN_KEY},
+        // A word cannot start at ":" inside a bracket; reading on would never end.
+        {"colon inside a bracket", "@PJL INFO A\r\nK[1 : 2]\r\n\f", 6, TOKEN_BRACKET_NEXT},
     };
     for (const GrammarErrorCase &c : cases) {
         SCOPED_TRACE(c.name);
