@@ -5,6 +5,7 @@
 #include "decimal_number.h"
 #include "prninfo/record.h"
 #include "split_field.h"
+#include "text_copy.h"
 
 extern const NameTableRow kModelNameTable[];
 
@@ -43,8 +44,7 @@ bool AppendEngineStatusCodes(PrnInfoEx *record, const char *codes) {
 
 void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText) {
     for (PatEngineStatusItem *item = record->pEngineStatus; item != nullptr; item = item->pNext) {
-        strncpy(item->szText, statusText, sizeof item->szText - 1);
-        item->szText[sizeof item->szText - 1] = '\0';
+        CopyTextCut(item->szText, statusText, sizeof item->szText - 1);
     }
 }
 
