@@ -3,11 +3,10 @@
 #include <string.h>
 
 #include "decimal_number.h"
+#include "prninfo/pminfo_tables.h"
 #include "prninfo/record.h"
 #include "split_field.h"
 #include "text_copy.h"
-
-extern const NameTableRow kModelNameTable[];
 
 namespace {
 

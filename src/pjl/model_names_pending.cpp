@@ -1,3 +1,0 @@
-#include "prninfo/record.h"
-extern const NameTableRow kModelNameTable[];
-const NameTableRow kModelNameTable[] = {{nullptr, 255}};
