@@ -1,6 +1,10 @@
 // Runs a fuzz target over files and folders of inputs, without libFuzzer:
 // the seed corpus as a regression test in the ordinary builds.
+// 64-bit file offsets: a 32-bit readdir fails on large inode numbers otherwise.
+#define _FILE_OFFSET_BITS 64
+
 #include <dirent.h>
+#include <errno.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -38,7 +42,14 @@ int Replay(const std::string &path) {
     if (dir == nullptr) return 1;
     int failures = 0;
     int files = 0;
-    while (const dirent *entry = readdir(dir)) {
+    bool listed = true;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = readdir(dir);
+        if (entry == nullptr) {
+            listed = errno == 0;
+            break;
+        }
         const std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         failures += Replay(path + "/" + name);
@@ -46,6 +57,10 @@ int Replay(const std::string &path) {
     }
     closedir(dir);
     printf("%s: %d inputs\n", path.c_str(), files);
+    if (!listed || files == 0) {
+        fprintf(stderr, "%s: no inputs read\n", path.c_str());
+        return failures + 1;
+    }
     return failures;
 }
 
