@@ -38,8 +38,9 @@ protected:
         ReleaseRecord(&record);
     }
 
+    // Takes the tree over (releasing the one held before, if another).
     PatBool Apply(PatInfoNode *replyTree, uint32_t interfaceVersion = 2) {
-        FreeTestTree(tree);
+        if (replyTree != tree) FreeTestTree(tree);
         tree = replyTree;
         SetLastError(1234);
         return PatSetCentroDataTo(tree, 0, &record, interfaceVersion);
@@ -168,7 +169,6 @@ TEST_F(CentroData, ArgumentAndRootChecks) {
 
     tree->dwId = 4;
     ExpectRefusedUntouched(tree, 87u);
-    tree = nullptr;
     ReleaseRecord(&record);
 
     record.dwVersion = 403;
