@@ -9,6 +9,7 @@
 namespace {
 
 constexpr uint32_t kStringsPerBlock = 16;
+constexpr uint32_t kLocalWideUnits = 512;
 
 uint16_t ReadUnit(const uint8_t *at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
 
@@ -31,16 +32,21 @@ void ConvertWhatFits(UINT codePage, const WCHAR *wide, char *buffer, uint32_t si
     buffer[used] = '\0';
 }
 
-// The stored units are copied into an aligned, terminated block first.
+// The stored units are copied into an aligned, terminated buffer first: on
+// the stack for every string the library uses, on the heap beyond that.
 uint32_t ConvertStoredString(UINT codePage, const StoredString &stored, char *buffer, uint32_t size) {
-    auto *wide = static_cast<WCHAR *>(GlobalAlloc(GMEM_FIXED, (stored.length + 1) * sizeof(WCHAR)));
-    if (wide == nullptr) return PAT_ERROR_MISSING_TABLE;
+    WCHAR local[kLocalWideUnits];
+    WCHAR *wide = local;
+    if (stored.length >= kLocalWideUnits) {
+        wide = static_cast<WCHAR *>(GlobalAlloc(GMEM_FIXED, (stored.length + 1) * sizeof(WCHAR)));
+        if (wide == nullptr) return PAT_ERROR_MISSING_TABLE;
+    }
     for (uint32_t i = 0; i < stored.length; ++i) wide[i] = ReadUnit(stored.units + 2 * i);
     wide[stored.length] = 0;
     if (WideCharToMultiByte(codePage, 0, wide, -1, buffer, static_cast<int>(size), nullptr, nullptr) == 0) {
         ConvertWhatFits(codePage, wide, buffer, size);
     }
-    GlobalFree(wide);
+    if (wide != local) GlobalFree(wide);
     return PAT_OK;
 }
 

@@ -55,25 +55,25 @@ uint32_t CollectParts(GrowableArray *messages, const StringMapRow *partNames, Gr
 }
 
 // A name that does not fit is left out whole, and so is every later one.
+// A name that cannot be loaded fails the whole list rather than leave a
+// list that silently lacks it.
 uint32_t JoinNames(GrowableArray *items, const char *separator, char *list, uint32_t size) {
-    uint32_t lastLoad = PAT_OK;
-    bool full = false;
     ArrayCursor cursor;
     CursorBegin(items, &cursor);
     PartListItem item;
-    while (!full && CursorNext(&cursor, &item)) {
+    while (CursorNext(&cursor, &item)) {
         char name[kPartNameSize];
-        lastLoad = LoadLocalizedString(item.stringNumber, name, sizeof name);
-        if (lastLoad != PAT_OK) continue;
+        const uint32_t error = LoadLocalizedString(item.stringNumber, name, sizeof name);
+        if (error != PAT_OK) {
+            list[0] = '\0';
+            return error;
+        }
         const char *joint = list[0] == '\0' ? "" : separator;
         const size_t used = strlen(list);
-        if (used + strlen(joint) + strlen(name) >= size) {
-            full = true;
-            continue;
-        }
+        if (used + strlen(joint) + strlen(name) >= size) break;
         strcat(strcat(list + used, joint), name);
     }
-    return lastLoad;
+    return PAT_OK;
 }
 
 }  // namespace

@@ -9,9 +9,19 @@ constexpr uint32_t kServiceCallCode = 40800;
 
 bool IsPlaceholder(const char *at) { return at[0] == '%' && at[1] == 's'; }
 
+void AppendWhatFits(char *text, const char *tail, size_t capacity) {
+    const size_t used = strlen(text);
+    const size_t taken = strnlen(tail, capacity - 1 - used);
+    memcpy(text + used, tail, taken);
+    text[used + taken] = '\0';
+}
+
+}  // namespace
+
 // The list goes in only when it leaves room for the rest of the template, so
-// the template's own characters are never cut.
-void FillTemplate(const char *pattern, GrowableArray *messages, char *text, size_t capacity) {
+// the template's own characters are never cut (nor a double-byte character
+// split).
+void ExpandTemplate(const char *pattern, GrowableArray *messages, char *text, uint32_t capacity) {
     size_t used = 0;
     for (const char *at = pattern; *at != '\0';) {
         if (!IsPlaceholder(at)) {
@@ -30,15 +40,6 @@ void FillTemplate(const char *pattern, GrowableArray *messages, char *text, size
     text[used] = '\0';
 }
 
-void AppendWhatFits(char *text, const char *tail, size_t capacity) {
-    const size_t used = strlen(text);
-    const size_t taken = strnlen(tail, capacity - 1 - used);
-    memcpy(text + used, tail, taken);
-    text[used + taken] = '\0';
-}
-
-}  // namespace
-
 uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *messages, uint32_t textForm,
                            char *text, uint32_t size) {
     text[0] = '\0';
@@ -50,8 +51,8 @@ uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *mess
     char pattern[kStatusTextSize];
     const uint32_t error = LoadMappedString(map, first.messageCode, pattern, sizeof pattern);
     if (error != PAT_OK) return error;
-    const size_t capacity = size < kStatusTextSize ? size : kStatusTextSize;
-    FillTemplate(pattern, messages, text, capacity);
+    const uint32_t capacity = size < kStatusTextSize ? size : kStatusTextSize;
+    ExpandTemplate(pattern, messages, text, capacity);
     if ((textForm & 0xFFu) == kLongForm && first.messageCode == kServiceCallCode) {
         AppendWhatFits(text, first.extraText, capacity);
     }

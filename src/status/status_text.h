@@ -17,6 +17,11 @@ constexpr uint32_t kPartListSize = 256;    // at most 255 characters
 uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *messages, uint32_t textForm,
                            char *text, uint32_t size);
 
+// Copies the template into `text` (capacity `capacity`, at least 1) with the
+// part list in place of every "%s"; a list that would not leave room for the
+// rest of the template is left out.
+void ExpandTemplate(const char *pattern, GrowableArray *messages, char *text, uint32_t capacity);
+
 // The names of the parts the messages name, each once, in the part-name
 // map's row order, joined by the separator string.  Returns 0, 8 or
 // 0x2000FFFF (or the last name's load error); names that would carry the
