@@ -3,12 +3,18 @@
 
 #include "dll_fixture.h"
 #include "support/picture_cases.h"
-#include "support/status_tree.h"
+#include "support/status_scenario.h"
 
 namespace {
 
 using CreateBitmapInfo = PatBitmapInfo *(WINAPI *)(uint32_t, PatInfoNode *, uint32_t);
 using DisposeBitmapInfo = PatBool(WINAPI *)(PatBitmapInfo *);
+
+void Describe(StatusScenario *printer, const PictureCase &c) {
+    for (uint32_t code : c.codes) printer->WithStatus(code);
+    for (uint16_t option : c.options) printer->WithOption(option);
+    if (c.noResponse) printer->NoResponse();
+}
 
 TEST(Picture, WholePicturesForPrinterStates) {
     auto create = PatExport<CreateBitmapInfo>("PatCreateBitmapInfo");
@@ -17,10 +23,10 @@ TEST(Picture, WholePicturesForPrinterStates) {
     ASSERT_NE(dispose, nullptr);
     for (const PictureCase &c : kPictureCases) {
         SCOPED_TRACE(c.what);
-        HostRecord printer(c.codes, c.options, c.noResponse);
-        StatusTree tree(c.sourceType, &printer.record);
+        StatusScenario printer(c.sourceType);
+        Describe(&printer, c);
         SetLastError(1234);
-        PatBitmapInfo *info = create(c.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
+        PatBitmapInfo *info = create(c.sourceType, printer.root(), PAT_STATUS_INTERFACE_VERSION);
         ASSERT_NE(info, nullptr) << GetLastError();
         EXPECT_EQ(GetLastError(), 0u);
         EXPECT_EQ(PictureText(info), c.picture);
@@ -36,13 +42,12 @@ TEST(Picture, WholePicturesForPrinterStates) {
 TEST(Picture, RefusedArguments) {
     auto create = PatExport<CreateBitmapInfo>("PatCreateBitmapInfo");
     auto dispose = PatExport<DisposeBitmapInfo>("PatDisposeBitmapInfo");
-    HostRecord printer({40300}, {});
-    StatusTree tree(1, &printer.record);
+    StatusScenario printer(1, {40300});
     const struct {
         uint32_t sourceType;
         PatInfoNode *root;
         uint32_t version;
-    } cases[] = {{1, nullptr, 3}, {1, tree.Root(), 2}, {0x10, tree.Root(), 3}, {2, tree.Root(), 3}};
+    } cases[] = {{1, nullptr, 3}, {1, printer.root(), 2}, {0x10, printer.root(), 3}, {2, printer.root(), 3}};
     for (const auto &c : cases) {
         SetLastError(0);
         EXPECT_EQ(create(c.sourceType, c.root, c.version), nullptr) << c.sourceType << " " << c.version;
