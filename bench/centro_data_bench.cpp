@@ -29,10 +29,12 @@ void RunReply(benchmark::State &state, const std::string &reply) {
 void BM_FullQueryReply(benchmark::State &state) { RunReply(state, kFullReplyText); }
 void BM_Reply16K(benchmark::State &state) { RunReply(state, LargeReply(16 * 1024)); }
 void BM_Reply64K(benchmark::State &state) { RunReply(state, LargeReply(64 * 1024)); }
+void BM_Reply64KAnswersLast(benchmark::State &state) { RunReply(state, LargeReply(64 * 1024, true)); }
 
 BENCHMARK(BM_FullQueryReply);
 BENCHMARK(BM_Reply16K);
 BENCHMARK(BM_Reply64K);
+BENCHMARK(BM_Reply64KAnswersLast);
 
 }  // namespace
 

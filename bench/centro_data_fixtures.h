@@ -42,8 +42,10 @@ inline PatInfoNode *FullQuery() {
 }
 
 // The full reply, then more answers about the trays and status lines the
-// library does not read, until the reply has `size` bytes.
-inline std::string LargeReply(size_t size) {
+// library does not read, until the reply has `size` bytes.  With
+// answersLast, the full reply comes at the end instead: every question's
+// first echo then lies far into the reply.
+inline std::string LargeReply(size_t size, bool answersLast = false) {
     const std::string full = kFullReplyText;
     const std::string trayAnswers = full.substr(full.find("@PJL INQUIRE INTRAY1SIZE"),
                                                 full.find("@PJL INFO OUTBINSTATUS") -
@@ -51,10 +53,10 @@ inline std::string LargeReply(size_t size) {
     const std::string padding =
         "@PJL INFO STATUS\r\nCODE=10001\r\nDISPLAY=\"READY\"\r\nONLINE=TRUE\r\n"
         "PADDING [2 ENUMERATED]\r\n\tLINE ONE\r\n\tLINE=TWO\r\n\f";
-    std::string reply = full;
-    while (reply.size() + trayAnswers.size() + padding.size() < size) reply += trayAnswers + padding;
-    while (reply.size() + padding.size() < size) reply += padding;
-    return reply;
+    std::string extra;
+    while (full.size() + extra.size() + trayAnswers.size() + padding.size() < size) extra += trayAnswers + padding;
+    while (full.size() + extra.size() + padding.size() < size) extra += padding;
+    return answersLast ? extra + full : full + extra;
 }
 
 inline PatInfoNode *ReplyTreeFor(const std::string &reply) {
