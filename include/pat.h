@@ -285,10 +285,250 @@ PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pSupplyInfo) == 0x94, "pSupplyInfo");
 PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pColorCorrection) == 0x9C, "pColorCorrection");
 
 /* ---- Basic record PrnInfo ---------------------------------------------- */
-/* (layout added with the basic record conversion) */
+
+#define PAT_PRNINFO_SIZE 2400u
+
+/* Two unsigned words: an id (tray, bin) and its value. */
+typedef struct PatIdValue {
+    uint32_t dwId;
+    uint32_t dwValue;
+} PatIdValue;
+
+/* The fixed-size record filled by PatPrnInfoExToPrnInfo.  Unselected sections
+ * and the reserved stretches read as zero. */
+typedef struct PrnInfo {
+    uint32_t dwStatusSummary;        /*    0: engine status summary */
+    uint32_t dwState;                /*    4 */
+    uint32_t dwTrayWord;             /*    8 */
+    uint8_t bReserved12[4];          /*   12 */
+    uint32_t dwMemoryKB;             /*   16 */
+    char szSYSVersion[16];           /*   20 */
+    char szMainProgVersion[16];      /*   36 */
+    char szKMSVersion[16];           /*   52 */
+    uint32_t dwEmulWord;             /*   68 */
+    uint32_t adwEmulId[32];          /*   72 */
+    uint32_t nEmulId;                /*  200 */
+    uint32_t adwFontId[32];          /*  204 */
+    uint32_t nFontId;                /*  332 */
+    PatIdValue aTrayPaperSize[64];   /*  336: {tray id, paper-size code} */
+    uint32_t nTray;                  /*  848 */
+    char szModelName[256];           /*  852 */
+    char szMakerName[16];            /* 1108 */
+    char szDescription[256];         /* 1124 */
+    uint8_t bModelIndex;             /* 1380 */
+    uint8_t bStateNotOne;            /* 1381 */
+    uint8_t bHasError;               /* 1382 */
+    uint8_t bStatusBit22;            /* 1383 */
+    uint32_t dwRecordSize;           /* 1384: always 2400 */
+    uint8_t bReserved1388[36];       /* 1388 */
+    PatIdValue aTrayLevel[16];       /* 1424: {tray id, level in percent} */
+    uint32_t nTrayLevel;             /* 1552: trays stored (as nTray) */
+    PatIdValue aOutBin[16];          /* 1556: {bin id, bin state} */
+    uint32_t nOutBin;                /* 1684 */
+    uint32_t dwDuplexWord;           /* 1688: 1 with option 1 */
+    uint32_t dwOption3Word;          /* 1692: 0x00010003 with option 3 */
+    uint8_t bReserved1696[8];        /* 1696 */
+    uint32_t dwOptionBitsA;          /* 1704: 0x1000 opt 37, 0x8 opt 114, 0x10 opt 115 */
+    uint32_t dwOptionBitsB;          /* 1708: 0x1 opt 7 */
+    uint32_t dwOptionBitsC;          /* 1712: 0x2 any of opts 12, 132, 133, 134 */
+    uint32_t dwOutBinWord;           /* 1716 */
+    uint32_t adwEngineStatus[32];    /* 1720 */
+    uint32_t nEngineStatus;          /* 1848 */
+    uint8_t bReserved1852[4];        /* 1852 */
+    uint32_t dwNoResponse;           /* 1856 */
+    uint8_t bReserved1860[4];        /* 1860 */
+    PatIdValue aTrayMedia[64];       /* 1864: {tray id, media-type code} */
+    uint8_t bReserved2376[24];       /* 2376 */
+} PrnInfo;
+
+PAT_STATIC_ASSERT(sizeof(PatIdValue) == 8, "id/value pair");
+PAT_STATIC_ASSERT(sizeof(PrnInfo) == PAT_PRNINFO_SIZE, "PrnInfo is 2400 bytes");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwState) == 4, "dwState");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwTrayWord) == 8, "dwTrayWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwMemoryKB) == 16, "dwMemoryKB");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szSYSVersion) == 20, "szSYSVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szMainProgVersion) == 36, "szMainProgVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szKMSVersion) == 52, "szKMSVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwEmulWord) == 68, "dwEmulWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, adwEmulId) == 72, "adwEmulId");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nEmulId) == 200, "nEmulId");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, adwFontId) == 204, "adwFontId");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nFontId) == 332, "nFontId");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, aTrayPaperSize) == 336, "aTrayPaperSize");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nTray) == 848, "nTray");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szModelName) == 852, "szModelName");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szMakerName) == 1108, "szMakerName");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, szDescription) == 1124, "szDescription");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, bModelIndex) == 1380, "bModelIndex");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, bStateNotOne) == 1381, "bStateNotOne");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, bHasError) == 1382, "bHasError");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, bStatusBit22) == 1383, "bStatusBit22");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwRecordSize) == 1384, "dwRecordSize");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, aTrayLevel) == 1424, "aTrayLevel");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nTrayLevel) == 1552, "nTrayLevel");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, aOutBin) == 1556, "aOutBin");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nOutBin) == 1684, "nOutBin");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwDuplexWord) == 1688, "dwDuplexWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwOption3Word) == 1692, "dwOption3Word");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwOptionBitsA) == 1704, "dwOptionBitsA");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwOptionBitsB) == 1708, "dwOptionBitsB");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwOptionBitsC) == 1712, "dwOptionBitsC");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwOutBinWord) == 1716, "dwOutBinWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, adwEngineStatus) == 1720, "adwEngineStatus");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, nEngineStatus) == 1848, "nEngineStatus");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, dwNoResponse) == 1856, "dwNoResponse");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, aTrayMedia) == 1864, "aTrayMedia");
+PAT_STATIC_ASSERT(offsetof(PrnInfo, bReserved2376) == 2376, "end of tray media");
 
 /* ---- Peripheral information PMInfo ------------------------------------- */
-/* (layouts added with the peripheral information conversion) */
+
+/* In peripheral information a pointer is absent when it is null or
+ * PAT_PM_ABSENT, and a 32-bit number is absent when it equals PAT_PM_ABSENT.
+ * Only the fields named here are read; the reserved stretches are the host's. */
+#define PAT_PM_ABSENT 0xFFFFFFFFu
+
+/* A list: a number of entries and an array of that many entry pointers. */
+typedef struct PatPMList {
+    uint32_t nEntries;
+    void **ppEntries;
+} PatPMList;
+
+typedef struct PatPMStatusBlock {
+    uint32_t dwStatus;
+} PatPMStatusBlock;
+
+typedef struct PatPMGeneralBlock {
+    const char *pModelName;  /*  0 */
+    const char *pSYSVersion; /*  4 */
+    uint32_t dwMemoryBytes;  /*  8 */
+    uint32_t dwReserved12;   /* 12 */
+    const char *pMakerName;  /* 16 */
+} PatPMGeneralBlock;
+
+typedef struct PatPMEngineStatusEntry {
+    uint32_t dwReserved0;
+    uint32_t dwCode;     /* 4 */
+    const char *pText;   /* 8 */
+    uint32_t dwSeverity; /* 12: PAT_PM_ABSENT or 3 mark an error */
+} PatPMEngineStatusEntry;
+
+typedef struct PatPMEmulationEntry {
+    uint32_t dwReserved0;
+    const char *pVersion; /* 4 */
+    const char *pName;    /* 8 */
+} PatPMEmulationEntry;
+
+typedef struct PatPMFontEntry {
+    const char *pName;
+} PatPMFontEntry;
+
+typedef struct PatPMOutBinEntry {
+    const char *pName;
+    uint32_t dwStatus; /* 4: bit 0x1 full */
+} PatPMOutBinEntry;
+
+typedef struct PatPMOptionEntry {
+    uint32_t dwCode;
+} PatPMOptionEntry;
+
+/* Tray entry, layout A (list at offset 4 of the source 0x8000 structure). */
+typedef struct PatPMTrayEntryA {
+    const char *pName;               /*  0 */
+    uint32_t dwStatus;               /*  4 */
+    uint8_t bReserved8[12];          /*  8 */
+    uint32_t dwFirstDimension;       /* 20: millimetres */
+    uint32_t dwSecondDimension;      /* 24 */
+    uint8_t bReserved28[12];         /* 28 */
+    const char *pMediaName;          /* 40 */
+    uint8_t bReserved44[12];         /* 44 */
+    uint32_t dwMediaBits;            /* 56: bit 0x800000 selects the extended bits */
+    const uint32_t *pExtendedMediaBits; /* 60 */
+    uint32_t dwReserved64;           /* 64 */
+    uint32_t dwTrayFlags;            /* 68 */
+} PatPMTrayEntryA;
+
+/* Tray entry, layout B (list at offset 40 of the source 0x8000 structure). */
+typedef struct PatPMTrayEntryB {
+    const char *pName;          /*  0 */
+    uint32_t dwStatus;          /*  4 */
+    uint8_t bReserved8[12];     /*  8 */
+    uint32_t dwFirstDimension;  /* 20 */
+    uint32_t dwSecondDimension; /* 24 */
+    const char *pMediaName;     /* 28 */
+    uint8_t bReserved32[8];     /* 32 */
+    uint32_t dwMediaBits;       /* 40 */
+    uint32_t dwReserved44;      /* 44 */
+    uint32_t dwTrayFlags;       /* 48 */
+} PatPMTrayEntryB;
+
+/* Source type 1, structure letter 'd'. */
+typedef struct PatPMInfoD {
+    PatPMStatusBlock *pStatus;  /*  0 */
+    PatPMList *pFonts;          /*  4 */
+    PatPMList *pEmulations;     /*  8 */
+    uint8_t bReserved12[12];    /* 12 */
+    PatPMList *pEngineStatus;   /* 24 */
+} PatPMInfoD;
+
+/* Source types 2, 4 and 8, structure letters 'e', 'g' and 'f'. */
+typedef struct PatPMInfoE {
+    PatPMStatusBlock *pStatus;  /* 0 */
+    PatPMList *pEngineStatus;   /* 4 */
+} PatPMInfoE;
+typedef PatPMInfoE PatPMInfoF;
+typedef PatPMInfoE PatPMInfoG;
+
+/* Source type 0x8000, structure letter 'h'. */
+typedef struct PatPMInfoH {
+    PatPMGeneralBlock *pGeneral; /*  0 */
+    PatPMList *pTraysA;          /*  4: PatPMTrayEntryA entries */
+    PatPMList *pOutBins;         /*  8 */
+    uint8_t bReserved12[12];     /* 12 */
+    PatPMList *pOptions;         /* 24 */
+    uint8_t bReserved28[12];     /* 28 */
+    PatPMList *pTraysB;          /* 40: PatPMTrayEntryB entries */
+} PatPMInfoH;
+
+PAT_STATIC_ASSERT(sizeof(PatPMList) == 8, "PM list");
+PAT_STATIC_ASSERT(offsetof(PatPMList, ppEntries) == 4, "PM list entries");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pSYSVersion) == 4, "general sys version");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, dwMemoryBytes) == 8, "general memory");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pMakerName) == 16, "general maker");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwCode) == 4, "engine status code");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, pText) == 8, "engine status text");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwSeverity) == 12, "engine status severity");
+PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pVersion) == 4, "emulation version");
+PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pName) == 8, "emulation name");
+PAT_STATIC_ASSERT(offsetof(PatPMOutBinEntry, dwStatus) == 4, "bin status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwStatus) == 4, "tray A status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwFirstDimension) == 20, "tray A first dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwSecondDimension) == 24, "tray A second dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pMediaName) == 40, "tray A media name");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwMediaBits) == 56, "tray A media bits");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pExtendedMediaBits) == 60, "tray A extended media");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwTrayFlags) == 68, "tray A flags");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwStatus) == 4, "tray B status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwFirstDimension) == 20, "tray B first dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwSecondDimension) == 24, "tray B second dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, pMediaName) == 28, "tray B media name");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwMediaBits) == 40, "tray B media bits");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwTrayFlags) == 48, "tray B flags");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pFonts) == 4, "D fonts");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEmulations) == 8, "D emulations");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEngineStatus) == 24, "D engine status");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoE, pEngineStatus) == 4, "E engine status");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysA) == 4, "H trays A");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOutBins) == 8, "H output bins");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOptions) == 24, "H options");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysB) == 40, "H trays B");
+
+/* Flags of PatPMInfoToPrnInfoEx; their meaning depends on the source type. */
+#define PAT_PM_FLAG_STATUS     0x001u /* 1: status word; 2/4/8: status bits; 0x8000: general block */
+#define PAT_PM_FLAG_ENGINE     0x002u /* 1/2/4/8: engine-status list; 0x8000: trays, layout A */
+#define PAT_PM_FLAG_EMUL_BINS  0x004u /* 1: emulations; 0x8000: output bins */
+#define PAT_PM_FLAG_FONTS      0x008u /* 1: fonts */
+#define PAT_PM_FLAG_OPTIONS    0x040u /* 0x8000: options */
+#define PAT_PM_FLAG_TRAYS_B    0x400u /* 0x8000: trays, layout B */
 
 /* ---- Status picture: bitmap info and layers ---------------------------- */
 /* (layouts added with the status picture) */

@@ -1,14 +1,17 @@
 // PatPMInfoToPrnInfoEx: the host peripheral information into a record.
 #include "export_gate.h"
+#include "prninfo/pminfo_conversion.h"
+#include "prninfo/pminfo_input.h"
 
 extern "C" PatBool PATAPI PatPMInfoToPrnInfoEx(uint32_t dwSourceType, const void *pPMInfo,
                                                uint32_t bStructLetter, uint32_t dwFlags,
                                                PrnInfoEx *pPrnInfoEx) {
-    (void)bStructLetter;
-    (void)dwFlags;
-    if (pPMInfo == nullptr || pPrnInfoEx == nullptr || !IsAcceptedSourceType(dwSourceType) ||
-        pPrnInfoEx->dwVersion < PAT_PRNINFOEX_MIN_VERSION) {
+    if (IsAbsentPointer(pPMInfo) || pPrnInfoEx == nullptr || !IsAcceptedSourceType(dwSourceType) ||
+        pPrnInfoEx->dwVersion < PAT_PRNINFOEX_MIN_VERSION ||
+        static_cast<uint8_t>(bStructLetter) != StructureLetterFor(dwSourceType)) {
         return FailWith(PAT_ERROR_INVALID_PARAMETER);
     }
-    return FailWith(PAT_ERROR_CALL_NOT_IMPLEMENTED);
+    const uint32_t error = ConvertPMInfo(dwSourceType, pPMInfo, dwFlags, pPrnInfoEx);
+    if (error != PAT_OK) return FailWith(error);
+    return SucceedWith(1);
 }

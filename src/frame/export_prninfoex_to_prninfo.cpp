@@ -1,10 +1,11 @@
 // PatPrnInfoExToPrnInfo: a record flattened into the basic record.
 #include "export_gate.h"
+#include "prninfo/basic_record.h"
 
 extern "C" PatBool PATAPI PatPrnInfoExToPrnInfo(const PrnInfoEx *pPrnInfoEx, void *pPrnInfo, uint32_t dwFlags) {
-    (void)dwFlags;
     if (pPrnInfoEx == nullptr || pPrnInfo == nullptr || pPrnInfoEx->dwVersion < PAT_PRNINFOEX_MIN_VERSION) {
         return FailWith(PAT_ERROR_INVALID_PARAMETER);
     }
-    return FailWith(PAT_ERROR_CALL_NOT_IMPLEMENTED);
+    FillBasicRecord(pPrnInfoEx, static_cast<PrnInfo *>(pPrnInfo), dwFlags);
+    return SucceedWith(1);
 }

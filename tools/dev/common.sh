@@ -6,7 +6,6 @@ APT_PACKAGES_EMULATION=(qemu-user-static)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 wine wine32:i386)
 
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-patmodel}"
 
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
@@ -56,7 +55,7 @@ ensure_i386_execution() {
 
 setup_if_needed() {
   if [ -n "$(missing_packages)" ] || ! dpkg --print-foreign-architectures | grep -qx i386 \
-     || ! i386_runs || [ ! -f "$WINEPREFIX/.patmodel-ready" ]; then
+     || ! i386_runs || ! "$ROOT/tools/dev/wine-run" --check >/dev/null 2>&1; then
     dev_setup
   fi
 }
@@ -100,7 +99,10 @@ dev_demo() {
   if [ -x "$ROOT/tools/dev/demo.sh" ]; then
     "$ROOT/tools/dev/demo.sh" "$@"
   else
-    wine "$ROOT/build/win32/host/demohost.exe"
+    echo "== the Windows host under Wine"
+    "$ROOT/tools/dev/wine-run" "$ROOT/build/win32/demohost.exe"
+    echo "== the Linux host"
+    "$ROOT/build/native/demohost"
   fi
 }
 

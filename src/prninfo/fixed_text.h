@@ -1,0 +1,19 @@
+// Copying a text into a fixed-width character field.
+#pragma once
+
+#include <stddef.h>
+#include <string.h>
+
+// Copies at most width - 1 characters and always ends the field with a NUL.
+inline void CopyTextCut(char *field, size_t width, const char *text) {
+    if (width == 0) return;
+    size_t length = 0;
+    while (length + 1 < width && text[length] != '\0') ++length;
+    memcpy(field, text, length);
+    field[length] = '\0';
+}
+
+template <size_t Width>
+inline void CopyTextCut(char (&field)[Width], const char *text) {
+    CopyTextCut(field, Width, text);
+}

@@ -1,0 +1,107 @@
+#include "prninfo/pminfo_tables.h"
+
+#include "pat.h"
+
+uint32_t LookupCode(uint32_t key, const CodeTableRow *table) {
+    const CodeTableRow *row = table;
+    for (; row->key != 0xFFFFFFFFu; ++row) {
+        if (row->key == key) return row->value;
+    }
+    return row->value;
+}
+
+// Option codes of the host to option ids of this family.
+const CodeTableRow kOptionCodeTable[] = {
+    {830, 102}, {831, 104}, {832, 16},  {833, 144}, {834, 131},
+    {835, 1},   {836, 37},  {837, 114}, {838, 115}, {839, 7},
+    {840, 12},  {841, 132}, {842, 133}, {843, 134}, {850, 3},
+    {0xFFFFFFFFu, 0},
+};
+
+// Single media bits to media-type codes (reply names in the comments).
+const CodeTableRow kMainMediaTable[] = {
+    {0x1, 1},        // PLAIN
+    {0x2, 2},        // RECYCLED
+    {0x4, 5},        // SPECIAL
+    {0x8, 9},        // COLOR
+    {0x10, 10},      // LETTERHEAD
+    {0x20, 11},      // PREPRINTED
+    {0x40, 12},      // PREPUNCHED
+    {0x80, 13},      // LABELS
+    {0x100, 14},     // BOND
+    {0x200, 15},     // CARDSTOCK
+    {0x400, 8},      // TABSTOCK
+    {0x800, 3},      // TRANSPARENCY
+    {0x1000, 6},     // THICK
+    {0x2000, 18},    // PLAINDUPLEXBACKSIDE
+    {0x4000, 19},    // THICKDUPLEXBACKSIDE
+    {0x8000, 20},    // THIN
+    {0x10000, 21},   // GLOSSY
+    {0x80000, 22},   // USERCOLOR1
+    {0x100000, 23},  // USERCOLOR2
+    {0x200000, 24},  // JPOST
+    {0x400000, 25},  // JPOSTDUPLEXBACKSIDE
+    {0x20000, 4},    // TRANSLUCENT
+    {0x40000, 35},   // USED
+    {0xFFFFFFFFu, 0},
+};
+
+const CodeTableRow kExtendedMediaTable[] = {
+    {0x2, 26},      // YELLOW
+    {0x4, 27},      // GREEN
+    {0x8, 28},      // BLUE
+    {0x10, 29},     // PURPLE
+    {0x20, 30},     // IVORY
+    {0x40, 31},     // ORANGE
+    {0x80, 32},     // PINK
+    {0x100, 33},    // RED
+    {0x200, 34},    // GRAY
+    {0x400, 17},    // THICK2
+    {0x800, 7},     // FILM
+    {0x1000, 36},   // ENVELOPE
+    {0x2000, 37},   // INKJETJPOST
+    {0x4000, 38},   // HGPLAIN
+    {0x8000, 39},   // THICK3
+    {0x10000, 40},  // SPECIAL2
+    {0x20000, 41},  // SPECIAL3
+    {0x40000, 42},  // MIDDLETHICK
+    {0xFFFFFFFFu, 0},
+};
+
+const NameTableRow kEmulationNameTable[] = {
+    {"MOXI", 1},
+    {"ZEMA", 15},
+    {"Adobe PostScript 3", 2},
+    {"PCL5c", 18},
+    {"QV-GL/2", 12},
+    {"ESC/P", 4},
+    {"IBM5577", 7},
+    {"PC-PR201H", 3},
+    {"TIFF", 13},
+    {"PCL 5e Emulation", 16},
+    {"PCL 6 Emulation", 17},
+    {"PCL XL Emulation", 17},
+    {"PCL 5c Emulation", 18},
+    {nullptr, 0},
+};
+
+// This family names no models, fonts or media the host could report, so
+// every lookup yields the default.
+const NameTableRow kModelNameTable[] = {{nullptr, 255}};
+const NameTableRow kFontNameTable[] = {{nullptr, 0}};
+const NameTableRow kMediaNameTable[] = {{nullptr, 0}};
+
+const StatusBitRow kStatusBitTable[] = {
+    {PAT_SOURCE_1, 0x08000000, PAT_NO_RESPONSE_CODE, false},
+    {PAT_SOURCE_1, 0x00000080, 10003, true},
+    {PAT_SOURCE_1, 0x00400000, 10023, true},
+    {PAT_SOURCE_8, 0x08000000, PAT_NO_RESPONSE_CODE, false},
+    {PAT_SOURCE_8, 0x00000008, 10003, true},
+    {PAT_SOURCE_8, 0x00200004, 510023, true},
+    {PAT_SOURCE_4, 0x08000000, PAT_NO_RESPONSE_CODE, false},
+    {PAT_SOURCE_4, 0x00000008, 10003, true},
+    {PAT_SOURCE_4, 0x00200004, 610023, true},
+    {PAT_SOURCE_2, 0x08000000, PAT_NO_RESPONSE_CODE, false},
+    {PAT_SOURCE_2, 0x00200100, 410023, true},
+    {0, 0, 0, false},
+};

@@ -1,0 +1,54 @@
+#include "priority_tables.h"
+#include "status_code.h"
+#include "status_selection.h"
+
+namespace {
+
+// The chain is followed by its links; the count beside it is not trusted.
+template <typename Visit>
+void ForEachEngineCode(const PrnInfoEx &record, Visit visit) {
+    for (const PatEngineStatusItem *item = record.pEngineStatus; item != nullptr; item = item->pNext) {
+        visit(item->dwStatusCode);
+    }
+    if (record.bNoResponse != 0) visit(kNoResponseCode);
+}
+
+uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {
+    uint16_t best = kPriorityNotInTable;
+    ForEachEngineCode(record, [&](uint32_t code) {
+        const uint16_t priority = LookUpPriority(table, code);
+        if (priority < best) best = priority;
+    });
+    return best;
+}
+
+// Neighbour exchange keeps equal codes in their order.
+void SortAscending(GrowableArray *codes) {
+    const uint32_t count = ArrayCount(codes);
+    for (uint32_t pass = 1; pass < count; ++pass) {
+        for (uint32_t i = 1; i < count; ++i) {
+            auto *left = static_cast<uint32_t *>(ArrayAt(codes, i));
+            auto *right = static_cast<uint32_t *>(ArrayAt(codes, i + 1));
+            if (*left > *right) {
+                const uint32_t swapped = *left;
+                *left = *right;
+                *right = swapped;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+uint32_t SelectStatusCodes(const StatusCallContext *context, GrowableArray *selectedCodes) {
+    const PriorityRow *table = FindPriorityTable(context->sourceType);
+    if (table == nullptr) return PAT_ERROR_MISSING_TABLE;
+    const PrnInfoEx &record = *context->statusRecord;
+    const uint16_t best = BestPriority(table, record);
+    // A code that cannot be appended is left out; the selection still stands.
+    ForEachEngineCode(record, [&](uint32_t code) {
+        if (LookUpPriority(table, code) == best) ArrayAppend(selectedCodes, &code);
+    });
+    SortAscending(selectedCodes);
+    return PAT_OK;
+}

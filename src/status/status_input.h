@@ -1,0 +1,12 @@
+// The status information tree (root 10, override node 2, base node per
+// source type) merged into one private 160-byte status record.
+#pragma once
+
+#include <stdint.h>
+
+#include "pat.h"
+
+// Returns 0, or 87 for any tree or record it refuses; on failure the status
+// record is left as it was.  The record is a shallow copy: its lists and
+// texts still point into the host's memory.
+uint32_t DecodeStatusInput(uint32_t sourceType, PatInfoNode *root, PrnInfoEx *statusRecord);
