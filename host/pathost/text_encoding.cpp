@@ -85,3 +85,7 @@ size_t DisplayLength(const std::string &utf8) {
     }
     return length;
 }
+
+std::vector<std::string> AllLibraryLanguages() {
+    return {"JP", "EN", "DE", "FR", "IT", "ES", "NL", "SV", "DA", "NO", "CS", "HU", "PT", "PL", "FI", "ZH_CN", "ZH_TW"};
+}

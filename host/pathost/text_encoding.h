@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The ANSI code page of one of the library's language names ("EN", "ZH_CN"...).
 unsigned AnsiCodePageOf(const std::string &language);
@@ -14,3 +15,6 @@ std::string AnsiToUtf8(const std::string &text, unsigned codePage);
 
 // Columns a UTF-8 text takes on a terminal, counting every character as one.
 size_t DisplayLength(const std::string &utf8);
+
+// The seventeen language names the library accepts, in its own order.
+std::vector<std::string> AllLibraryLanguages();
