@@ -1,0 +1,82 @@
+#include "printer_states.h"
+
+namespace {
+
+// Option ids as they appear in the pDeviceInfo list.
+const uint16_t kBank = 102;
+const uint16_t kLct = 104;
+const uint16_t kAdf = 144;
+const uint16_t kBridge = 131;
+const uint16_t kFinisher1 = 37;
+const uint16_t kFinisher2 = 114;
+const uint16_t kBookletFinisher = 115;
+const uint16_t kOneBin = 7;
+
+const uint32_t kReduced = PAT_REDUCED_SET_BIT | PAT_SOURCE_1;
+
+}  // namespace
+
+const PrinterState kPrinterStates[] = {
+    {"ready", "Ready, no options", PAT_SOURCE_1, {10001}, {}, false, ""},
+    {"ready_bank_adf_finisher", "Ready with paper bank, document feeder, bridge unit and finisher",
+     PAT_SOURCE_1, {10001}, {kBank, kAdf, kBridge, kFinisher1}, false, ""},
+    {"ready_lct_booklet_finisher", "Ready with large-capacity tray, document feeder, bridge unit and booklet finisher",
+     PAT_SOURCE_1, {10001}, {kLct, kAdf, kBridge, kBookletFinisher}, false, ""},
+    {"ready_bank_one_bin", "Ready with paper bank and one-bin tray", PAT_SOURCE_1, {10001}, {kBank, kOneBin},
+     false, ""},
+    {"jam_duplex_bridge", "Misfeed in the duplex unit and the bridge unit", PAT_SOURCE_1, {42001},
+     {kBridge, kFinisher2}, false, ""},
+    {"jam_lower_right_cover", "Misfeed behind the lower right cover", PAT_SOURCE_1, {42000}, {kBank}, false, ""},
+    {"jam_upper_right_cover", "Misfeed behind the duplex unit and the upper right cover", PAT_SOURCE_1, {42009},
+     {}, false, ""},
+    {"jam_document_feeder", "Original misfeed in the document feeder", PAT_SOURCE_1, {242001}, {kAdf}, false, ""},
+    {"jam_finisher", "Misfeed in the booklet finisher", PAT_SOURCE_1, {42005}, {kBridge, kBookletFinisher},
+     false, ""},
+    {"toner_out", "Black toner out", PAT_SOURCE_1, {40012}, {}, false, ""},
+    {"tray1_empty", "Tray 1 out of paper", PAT_SOURCE_1, {41201}, {}, false, ""},
+    {"tray2_empty", "Tray 2 out of paper", PAT_SOURCE_1, {41301}, {kBank}, false, ""},
+    {"tray3_empty", "Tray 3 (paper bank) out of paper", PAT_SOURCE_1, {41401}, {kBank}, false, ""},
+    {"tray4_empty", "Tray 4 (paper bank) out of paper", PAT_SOURCE_1, {41501}, {kBank}, false, ""},
+    {"lct_empty", "Large-capacity tray out of paper", PAT_SOURCE_1, {41001}, {kLct}, false, ""},
+    {"bypass_empty", "Bypass tray out of paper", PAT_SOURCE_1, {41101}, {}, false, ""},
+    {"internal_tray_full", "Internal tray full", PAT_SOURCE_1, {40300}, {kAdf}, false, ""},
+    {"finisher_trays_full", "Finisher upper tray and shift tray full", PAT_SOURCE_1, {40340, 40341},
+     {kBridge, kFinisher1}, false, ""},
+    {"finisher2_trays_full", "Finisher upper tray and shift tray full", PAT_SOURCE_1, {40340, 40341},
+     {kBridge, kFinisher2}, false, ""},
+    {"booklet_tray_full", "Booklet tray full", PAT_SOURCE_1, {40343}, {kBridge, kBookletFinisher}, false, ""},
+    {"front_cover_open", "Front cover open", PAT_SOURCE_1, {40200}, {}, false, ""},
+    {"finisher_covers_open", "Finisher front cover and upper cover open", PAT_SOURCE_1, {40241, 40242},
+     {kBridge, kFinisher1}, false, ""},
+    {"bridge_covers_open", "Bridge unit covers open", PAT_SOURCE_1, {40231, 40233}, {kBridge, kFinisher1},
+     false, ""},
+    {"bank_cover_open", "Lower right cover open", PAT_SOURCE_1, {40210}, {kBank}, false, ""},
+    {"prints_in_finisher", "Prints left in the finisher", PAT_SOURCE_1, {40540}, {kBridge, kFinisher1},
+     false, ""},
+    {"prints_in_finisher2", "Prints left in the finisher", PAT_SOURCE_1, {40540}, {kBridge, kFinisher2},
+     false, ""},
+    {"finisher_not_detected", "Finisher not detected", PAT_SOURCE_1, {40156}, {kBridge, kFinisher1}, false, ""},
+    {"finisher2_not_detected", "Finisher not detected", PAT_SOURCE_1, {40156}, {kBridge, kFinisher2}, false,
+     ""},
+    {"no_response", "No response from the printer", PAT_SOURCE_1, {}, {kBank, kAdf}, true, ""},
+    {"service_call", "Service call", PAT_SOURCE_1, {40800}, {kBank}, false, "Service call SC542"},
+    {"caution", "An error on the operation panel", PAT_SOURCE_1, {40979}, {}, false, ""},
+    {"tray_error", "Tray 1 functional problem", PAT_SOURCE_1, {40722}, {}, false, ""},
+    {"tray_error_reduced", "Tray 1 functional problem, reduced status set", kReduced, {40722}, {}, false, ""},
+    {nullptr, nullptr, 0, {}, {}, false, nullptr},
+};
+
+PrinterCondition ConditionOf(const PrinterState &state) {
+    PrinterCondition condition;
+    for (uint32_t code : state.statusCodes) {
+        if (code == 0) break;
+        condition.statusCodes.push_back(code);
+    }
+    for (uint16_t option : state.options) {
+        if (option == 0) break;
+        condition.options.push_back(option);
+    }
+    condition.noResponse = state.noResponse;
+    condition.statusText = state.statusText;
+    return condition;
+}

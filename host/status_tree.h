@@ -1,0 +1,48 @@
+// A status information tree as a host builds it for PatGetStatusString and
+// PatCreateBitmapInfo: root 10 with the override node (2) and the base node
+// of the source type, each carrying a pointer to a printer information record.
+#pragma once
+
+#include <stdint.h>
+
+#include <memory>
+#include <vector>
+
+#include "pat.h"
+
+// What the host knows of a printer, in the terms the status exports read.
+struct PrinterCondition {
+    std::vector<uint32_t> statusCodes;   // engine status list, in order
+    std::vector<uint16_t> options;       // installed option ids (pDeviceInfo), in order
+    bool noResponse = false;
+    const char *statusText = "";         // text of every engine-status item (service codes)
+};
+
+// One info node with a 4-byte payload: a record pointer.
+struct RecordNode {
+    PatInfoNode header;
+    PrnInfoEx *record;
+};
+
+class StatusTree {
+public:
+    StatusTree(uint32_t sourceType, const PrinterCondition &condition);
+    StatusTree(const StatusTree &) = delete;
+    StatusTree &operator=(const StatusTree &) = delete;
+
+    PatInfoNode *Root() { return &root_; }
+
+private:
+    void Link(RecordNode *node, uint32_t id, PrnInfoEx *record);
+
+    PatInfoNode root_ = {};
+    RecordNode overrideNode_ = {};
+    RecordNode baseNode_ = {};
+    PrnInfoEx overrideRecord_ = {};
+    PrnInfoEx baseRecord_ = {};
+    std::vector<PatEngineStatusItem> statusItems_;
+    std::vector<PatDeviceItem> deviceItems_;
+};
+
+// The id of the base node that carries the record of a source type.
+uint32_t BaseNodeId(uint32_t sourceType);
