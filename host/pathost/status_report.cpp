@@ -35,6 +35,6 @@ void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const 
     report.Heading("Picture");
     std::string names;
     for (const std::string &layer : layers) names += (names.empty() ? "" : " ") + layer;
-    report.Field("Layers", names.empty() ? "none" : names);
+    report.Field("Layers", !names.empty() ? names : drawn ? "none" : "unavailable");
     if (!drawn) report.Problem(problem);
 }
