@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "status_tree.h"
+#include "status_info_tree.h"
 
 struct PrinterState {
     const char *name;          // file-name stem of its picture

@@ -21,7 +21,7 @@ struct PictureExports {
 };
 
 bool RenderState(const PictureExports &exports, const PrinterState &state, const std::string &folder) {
-    StatusTree tree(state.sourceType, ConditionOf(state));
+    StatusInfoTree tree(state.sourceType, ConditionOf(state));
     void *info = exports.create(state.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
     if (info == nullptr) {
         fprintf(stderr, "render_states: %s: PatCreateBitmapInfo failed\n", state.name);

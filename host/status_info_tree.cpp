@@ -1,4 +1,4 @@
-#include "status_tree.h"
+#include "status_info_tree.h"
 
 #include <string.h>
 
@@ -9,8 +9,7 @@ void ChainItems(std::vector<Item> *items) {
     for (size_t i = 0; i + 1 < items->size(); ++i) (*items)[i].pNext = &(*items)[i + 1];
 }
 
-}  // namespace
-
+// The id of the base node that carries the record of a source type.
 uint32_t BaseNodeId(uint32_t sourceType) {
     switch (sourceType & 0xFFFFu) {
         case PAT_SOURCE_2: return 3;
@@ -21,7 +20,9 @@ uint32_t BaseNodeId(uint32_t sourceType) {
     }
 }
 
-StatusTree::StatusTree(uint32_t sourceType, const PrinterCondition &condition)
+}  // namespace
+
+StatusInfoTree::StatusInfoTree(uint32_t sourceType, const PrinterCondition &condition)
     : statusItems_(condition.statusCodes.size()), deviceItems_(condition.options.size()) {
     for (size_t i = 0; i < statusItems_.size(); ++i) {
         PatEngineStatusItem &item = statusItems_[i];
@@ -50,7 +51,7 @@ StatusTree::StatusTree(uint32_t sourceType, const PrinterCondition &condition)
     Link(&baseNode_, BaseNodeId(sourceType), &baseRecord_);
 }
 
-void StatusTree::Link(RecordNode *node, uint32_t id, PrnInfoEx *record) {
+void StatusInfoTree::Link(RecordNode *node, uint32_t id, PrnInfoEx *record) {
     node->header.dwId = id;
     node->header.pParent = &root_;
     node->header.dwLength = sizeof node->record;

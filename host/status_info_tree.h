@@ -3,6 +3,7 @@
 // of the source type, each carrying a pointer to a printer information record.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include <memory>
@@ -18,21 +19,22 @@ struct PrinterCondition {
     const char *statusText = "";         // text of every engine-status item (service codes)
 };
 
-// One info node with a 4-byte payload: a record pointer.
-struct RecordNode {
-    PatInfoNode header;
-    PrnInfoEx *record;
-};
-
-class StatusTree {
+class StatusInfoTree {
 public:
-    StatusTree(uint32_t sourceType, const PrinterCondition &condition);
-    StatusTree(const StatusTree &) = delete;
-    StatusTree &operator=(const StatusTree &) = delete;
+    StatusInfoTree(uint32_t sourceType, const PrinterCondition &condition);
+    StatusInfoTree(const StatusInfoTree &) = delete;
+    StatusInfoTree &operator=(const StatusInfoTree &) = delete;
 
     PatInfoNode *Root() { return &root_; }
 
 private:
+    // One info node with a 4-byte payload: a record pointer.
+    struct RecordNode {
+        PatInfoNode header;
+        PrnInfoEx *record;
+    };
+    static_assert(offsetof(RecordNode, record) == sizeof(PatInfoNode), "the payload follows the node header");
+
     void Link(RecordNode *node, uint32_t id, PrnInfoEx *record);
 
     PatInfoNode root_ = {};
@@ -43,6 +45,3 @@ private:
     std::vector<PatEngineStatusItem> statusItems_;
     std::vector<PatDeviceItem> deviceItems_;
 };
-
-// The id of the base node that carries the record of a source type.
-uint32_t BaseNodeId(uint32_t sourceType);
