@@ -5,24 +5,16 @@
 #include "device_id.h"
 #include "pjl_answers.h"
 #include "poll_cycle.h"
-#include "request_lines.h"
 
 const PatExports kExports = LinkedExports();
 
 namespace {
 
-std::string AnswerQuery(const PrinterDescription &state, const std::string &query) {
-    RequestLines requests;
-    std::string reply;
-    for (const std::string &line : requests.Add(query.data(), query.size())) reply += AnswerPjlLine(state, line);
-    return reply;
-}
-
 // One poll into the record; after it the record knows the printer's trays.
 void Poll(const PrinterDescription &state, const std::string &deviceId, PrnInfoEx *record) {
     Query query;
     if (BuildQuery(kExports, record, kDefaultQueryFlags, &query) != 0) abort();
-    const std::string reply = AnswerQuery(state, query.text);
+    const std::string reply = AnswerPjlRequests(state, query.text);
     if (InterpretReply(kExports, &query, reply, &deviceId, record) != 0) abort();
 }
 
@@ -35,7 +27,7 @@ PolledPrinter LoadPrinter() {
     Poll(printer.state, printer.deviceId, &record);
     Query everyTray;
     if (BuildQuery(kExports, &record, kDefaultQueryFlags, &everyTray) != 0) abort();
-    printer.reply = AnswerQuery(printer.state, everyTray.text);
+    printer.reply = AnswerPjlRequests(printer.state, everyTray.text);
     DiscardQuery(kExports, &everyTray);
     ReleaseRecord(kExports, &record);
     return printer;

@@ -3,8 +3,8 @@
 #include "record_report.h"
 #include "status_report.h"
 
-bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record) {
-    Report report(exports, stdout);
+bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out);
     PrintLibrary(report, options.sourceType);
     PrintPrinter(report, *record);
     for (const std::string &language : options.languages) {
@@ -18,8 +18,8 @@ bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, P
     return !report.Failed();
 }
 
-bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record) {
-    Report report(exports, stdout);
+bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out);
     PrintLibrary(report, options.sourceType);
     for (const std::string &language : options.languages) {
         if (!report.SelectLanguage(language)) continue;

@@ -147,11 +147,11 @@ int Finish(PollSession &s, RoundOutcome outcome, PrnInfoEx *record) {
     switch (outcome) {
         case RoundOutcome::Refused: return kExitRefused;
         case RoundOutcome::Interpreted:
-            return PrintPolledPrinter(s.exports, s.options, record) ? kExitDone : kExitRefused;
+            return PrintPolledPrinter(s.exports, s.options, record, stdout) ? kExitDone : kExitRefused;
         case RoundOutcome::NoPrinter:
             // What a monitor shows for a printer that does not answer.
             record->bNoResponse = 1;
-            PrintPolledPrinter(s.exports, s.options, record);
+            PrintPolledPrinter(s.exports, s.options, record, stdout);
             return kExitNoPrinter;
     }
     return kExitRefused;

@@ -33,7 +33,7 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s: PatSetCentroDataTo failed: %s\n", options.replyFile.c_str(),
                 DescribeLibraryError(result).c_str());
         status = kExitRefused;
-    } else if (!PrintPolledPrinter(exports, options, &record)) {
+    } else if (!PrintPolledPrinter(exports, options, &record, stdout)) {
         status = kExitRefused;
     }
     ReleaseRecord(exports, &record);

@@ -18,7 +18,7 @@ int RunStatus(const PatExports &exports, const HostOptions &options) {
     if (!FillRecordFromState(exports, printer, &record)) {
         fprintf(stderr, "pathost: not enough memory for the record\n");
         status = kExitRefused;
-    } else if (!PrintPrinterStatus(exports, options, &record)) {
+    } else if (!PrintPrinterStatus(exports, options, &record, stdout)) {
         status = kExitRefused;
     }
     ReleaseRecord(exports, &record);

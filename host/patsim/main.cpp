@@ -9,7 +9,6 @@
 
 #include "device_id.h"
 #include "pjl_answers.h"
-#include "request_lines.h"
 #include "sim_server.h"
 
 namespace {
@@ -76,11 +75,8 @@ bool ParseArguments(int argc, char **argv, Arguments *args) {
 }
 
 int AnswerStandardInput(const PrinterDescription &printer) {
-    RequestLines requests;
-    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    for (const std::string &line : requests.Add(input.data(), input.size())) {
-        fputs(AnswerPjlLine(printer, line).c_str(), stdout);
-    }
+    const std::string requests((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    fputs(AnswerPjlRequests(printer, requests).c_str(), stdout);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "printer_vocabulary.h"
+#include "request_lines.h"
 
 namespace {
 
@@ -106,4 +107,11 @@ std::string AnswerPjlLine(const PrinterDescription &printer, const std::string &
     }
     if (body.empty()) body = std::string("?") + kLineEnd;
     return "@PJL " + command + " " + argument + kLineEnd + body + kFormFeed;
+}
+
+std::string AnswerPjlRequests(const PrinterDescription &printer, const std::string &requests) {
+    RequestLines lines;
+    std::string answers;
+    for (const std::string &line : lines.Add(requests.data(), requests.size())) answers += AnswerPjlLine(printer, line);
+    return answers;
 }

@@ -13,3 +13,6 @@
 // anything that is not PJL).  Questions the printer cannot answer (unknown
 // variables, trays that are not installed) get the answer "?".
 std::string AnswerPjlLine(const PrinterDescription &printer, const std::string &line);
+
+// The answers to every command line of a request text, in order.
+std::string AnswerPjlRequests(const PrinterDescription &printer, const std::string &requests);

@@ -1,7 +1,7 @@
 #include "linked_exports.h"
 
-// libpatmodel.so exports the global heap and the last error under their
-// Windows names.
+// The Linux library provides the global heap and the last error under
+// their Windows names.
 extern "C" {
 uint32_t PATAPI GetLastError(void);
 void *PATAPI GlobalAlloc(uint32_t flags, uint32_t bytes);
