@@ -84,9 +84,9 @@ void FillFonts(const PrnInfoEx &record, PrnInfo &basic) {
     basic.nFontId = CopyIds(record.pLoadedFont, basic.adwFontId);
 }
 
-// The summary is the single status's key, or the low half of the sum of the
-// codes above the marker 107.  A count of 1 over an empty chain is read as
-// the empty list it is.
+// The summary is the single status's key, or the sum of the codes modulo
+// 65536 in the upper half with 107 in the lower half.  A count of 1 over an
+// empty chain is read as the empty list it is.
 void FillEngineStatus(const PrnInfoEx &record, PrnInfo &basic) {
     const PatEngineStatusItem *first = record.pEngineStatus;
     if (record.nEngineStatus == kSingleStatusCount && first != nullptr) {

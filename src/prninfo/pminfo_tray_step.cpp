@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr uint32_t kTrayFlagFixedPaperSize = 0x100;  // host flag: size not reported
+constexpr uint32_t kTrayFlagNoPaperSize = 0x100;  // host flag: the size is not to be recognised
 constexpr uint32_t kMediaBitsExtended = 0x800000;
 constexpr uint16_t kUnknownPaperSize = 2;
 
@@ -24,7 +24,7 @@ struct TrayFacts {
 };
 
 uint16_t PaperSizeOf(const TrayFacts &tray) {
-    if (!IsAbsentNumber(tray.flags) && (tray.flags & kTrayFlagFixedPaperSize) != 0) return kUnknownPaperSize;
+    if (!IsAbsentNumber(tray.flags) && (tray.flags & kTrayFlagNoPaperSize) != 0) return kUnknownPaperSize;
     return static_cast<uint16_t>(PaperSizeCode(tray.firstDimension, tray.secondDimension));
 }
 
@@ -53,7 +53,7 @@ uint16_t MediaTypeOf(const TrayFacts &tray, bool layoutA) {
 
 uint32_t StoredFlags(uint32_t flags, bool layoutA) {
     if (IsAbsentNumber(flags)) return PAT_PM_ABSENT;
-    return layoutA ? flags & ~kTrayFlagFixedPaperSize : flags;
+    return layoutA ? flags & ~kTrayFlagNoPaperSize : flags;
 }
 
 // Memory exhaustion here is reported as 87, as the host expects from a tray step.

@@ -11,6 +11,7 @@
 #include "pat.h"
 #include "platform/platform.h"
 #include "prninfo/record.h"
+#include "support/alloc_sweep.h"
 #include "support/record_fixture.h"
 
 namespace {
@@ -309,6 +310,17 @@ TEST_F(BasicRecord, ListsAreCutToTheArrayCapacities) {
     EXPECT_EQ(out.Get32(204 + 31 * 4), 431u);
     EXPECT_EQ(out.Get32(332), 32u);
     EXPECT_EQ(out.Get32(336), 100u);
+}
+
+TEST_F(BasicRecord, AllocatesNothing) {
+    SetStringItem(&record, "pModelName", "Model");
+    AddEngineStatus(&record, 10003);
+    AddTray(3, 8, 100, 1);
+    PrnInfo basic;
+    const long allocations = SweepAllocationFailures([&](long) {
+        EXPECT_EQ(PatPrnInfoExToPrnInfo(&record, &basic, 0xFFFFFFFF), 1);
+    });
+    EXPECT_EQ(allocations, 0);
 }
 
 TEST_F(BasicRecord, OptionWordsFollowTheInstalledOptions) {

@@ -1,0 +1,37 @@
+// Which string number holds the text for a message code, a part or an
+// optional unit.  Maps are found by kind and form in the map directory.
+#pragma once
+
+#include <stdint.h>
+
+constexpr uint32_t kEndOfMap = 0xFFFFFFFFu;
+
+// Ends with the key kEndOfMap; the first row with a key wins.
+struct StringMapRow {
+    uint32_t key;
+    uint32_t stringNumber;
+};
+
+enum StringMapKind : uint32_t {
+    kStatusTextMaps = 1,         // reduced-set bit clear
+    kReducedStatusTextMaps = 2,  // reduced-set bit set
+    kPartNameMaps = 3,
+    kOptionalUnitMaps = 4,
+};
+
+// Text forms; only the low byte of a form is compared.
+constexpr uint32_t kShortForm = 1;
+constexpr uint32_t kLongForm = 2;
+
+extern const StringMapRow kLongTextMap[];
+extern const StringMapRow kShortTextMap[];
+extern const StringMapRow kReducedLongTextMap[];
+extern const StringMapRow kReducedShortTextMap[];
+extern const StringMapRow kPartNameMap[];
+extern const StringMapRow kOptionalUnitMap[];
+
+// Null when no map serves that kind and form.
+const StringMapRow *FindStringMap(uint32_t kind, uint32_t form);
+
+// The row holding the key, or null.
+const StringMapRow *FindStringMapRow(const StringMapRow *map, uint32_t key);
