@@ -9,6 +9,11 @@
 void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
     RecordStatusTree tree(sourceType, record);
     report.Heading("Status (" + report.Language() + ")");
+    if (record->pEngineStatus == nullptr && !record->bNoResponse) {
+        // The library words conditions; with none reported it has nothing to say.
+        report.Line("none: no engine status was reported");
+        return;
+    }
     const struct { uint32_t form; const char *label; } kForms[] = {{kShortStatusText, "Short"},
                                                                     {kLongStatusText, "Long"}};
     for (const auto &form : kForms) {

@@ -260,7 +260,7 @@ def wine_can_run():
 
 
 def case_windows(args):
-    exe = os.path.join(args.windows_build or "", "pathost.exe")
+    exe = os.path.abspath(os.path.join(args.windows_build or "", "pathost.exe"))
     if not args.windows_build or not os.path.exists(exe):
         print("skipped: no Windows build of pathost (%s)" % exe)
         return SKIPPED
@@ -295,6 +295,7 @@ def main():
     parser.add_argument("case", choices=sorted(CASES))
     parser.add_argument("sample", nargs="?")
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
     try:
         return CASES[args.case](args) or 0
     except (Failure, subprocess.TimeoutExpired) as failure:
