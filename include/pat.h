@@ -531,13 +531,54 @@ PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysB) == 40, "H trays B");
 #define PAT_PM_FLAG_TRAYS_B    0x400u /* 0x8000: trays, layout B */
 
 /* ---- Status picture: bitmap info and layers ---------------------------- */
-/* (layouts added with the status picture) */
+
+/* One header for two kinds, told apart by bTag: a list of bitmap layer lists
+ * (201, elements are PatBitmapInfo of tag 200) or a bitmap layer list (200,
+ * elements are PatBitmapLayer).  PatCreateBitmapInfo returns a tag-201 info
+ * holding one layer list; hand it back to PatDisposeBitmapInfo. */
+#define PAT_BITMAP_INFO_LAYER_LISTS 201u
+#define PAT_BITMAP_INFO_LAYERS      200u
+
+typedef struct PatBitmapInfo {
+    uint8_t bTag;
+    uint8_t bReserved[3];
+    uint32_t dwCount;    /* number of elements */
+    uint32_t dwElemSize; /* 16 for tag 201, 48 for tag 200 */
+    void *pElems;        /* the elements, back to back */
+} PatBitmapInfo;
+
+PAT_STATIC_ASSERT(sizeof(PatBitmapInfo) == 16, "bitmap info");
+PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, bTag) == 0, "bTag");
+PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, dwCount) == 4, "dwCount");
+PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, dwElemSize) == 8, "dwElemSize");
+PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, pElems) == 12, "pElems");
+
+/* Raster operations of a layer (the GDI codes). */
+#define PAT_ROP_SRCCOPY  0x00CC0020u /* opaque bitmap (odd layer number) */
+#define PAT_ROP_SRCAND   0x008800C6u /* mask "_B" bitmap of a transparent one */
+#define PAT_ROP_SRCPAINT 0x00EE0086u /* transparent bitmap, after its mask */
+
+/* One bitmap to draw.  Layers are listed in drawing order. */
+typedef struct PatBitmapLayer {
+    char szBitmapName[32]; /* bitmap resource name, for PatLoadBitmap */
+    int32_t nX;            /* position on the 320 x 200 picture, pixels */
+    int32_t nY;
+    uint32_t dwRop;        /* PAT_ROP_* */
+    uint8_t bLayer;        /* layer number 1..255: odd opaque, even masked */
+    uint8_t bReserved[3];
+} PatBitmapLayer;
+
+PAT_STATIC_ASSERT(sizeof(PatBitmapLayer) == 48, "bitmap layer");
+PAT_STATIC_ASSERT(offsetof(PatBitmapLayer, nX) == 32, "nX");
+PAT_STATIC_ASSERT(offsetof(PatBitmapLayer, nY) == 36, "nY");
+PAT_STATIC_ASSERT(offsetof(PatBitmapLayer, dwRop) == 40, "dwRop");
+PAT_STATIC_ASSERT(offsetof(PatBitmapLayer, bLayer) == 44, "bLayer");
 
 /* ---- Exports (ordinals 2 to 17) ---------------------------------------- */
 
-void *PATAPI PatCreateBitmapInfo(uint32_t dwSourceType, PatInfoNode *pStatusRoot,
-                                 uint32_t dwInterfaceVersion);                    /* 2 */
-PatBool PATAPI PatDisposeBitmapInfo(void *pBitmapInfo);                          /* 3 */
+PatBitmapInfo *PATAPI PatCreateBitmapInfo(uint32_t dwSourceType, PatInfoNode *pStatusRoot,
+                                          uint32_t dwInterfaceVersion);           /* 2 */
+PatBool PATAPI PatDisposeBitmapInfo(PatBitmapInfo *pBitmapInfo);                 /* 3 */
 void *PATAPI PatLoadBitmap(const char *pszName);                                 /* 4 */
 PatBool PATAPI PatGetStatusString(uint32_t dwSourceType, PatInfoNode *pStatusRoot,
                                   uint32_t dwInterfaceVersion, uint32_t dwTextForm,

@@ -1,7 +1,9 @@
 // PatDisposeBitmapInfo: releases a picture description.
 #include "export_gate.h"
+#include "picture/bitmap_info.h"
 
-extern "C" PatBool PATAPI PatDisposeBitmapInfo(void *pBitmapInfo) {
-    if (pBitmapInfo == nullptr) return FailWith(PAT_ERROR_INVALID_PARAMETER);
-    return FailWith(PAT_ERROR_CALL_NOT_IMPLEMENTED);
+extern "C" PatBool PATAPI PatDisposeBitmapInfo(PatBitmapInfo *pBitmapInfo) {
+    const uint32_t error = DisposeBitmapInfo(pBitmapInfo);
+    if (error != PAT_OK) return FailWith(error);
+    return SucceedWith(1);
 }

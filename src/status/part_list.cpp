@@ -43,8 +43,9 @@ int InsertInRowOrder(GrowableArray *items, const PartListItem &item) {
 uint32_t CollectParts(GrowableArray *messages, const StringMapRow *partNames, GrowableArray *items) {
     ArrayCursor cursor;
     CursorBegin(messages, &cursor);
-    MessageEntry *entry;
-    while (CursorNextRef(&cursor, reinterpret_cast<void **>(&entry))) {
+    void *element;
+    while (CursorNextRef(&cursor, &element)) {
+        const MessageEntry *entry = static_cast<const MessageEntry *>(element);
         if (entry->detailIndex == 0 || HasDetail(items, entry->detailIndex)) continue;
         const StringMapRow *row = FindStringMapRow(partNames, entry->detailIndex);
         if (row == nullptr) return PAT_ERROR_MISSING_TABLE;

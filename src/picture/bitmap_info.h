@@ -1,0 +1,16 @@
+// The bitmap info blocks handed to the host, and their release.
+#pragma once
+
+#include <stdint.h>
+
+#include "common/growable_array.h"
+#include "pat.h"
+
+// A tag-201 bitmap info with one tag-200 layer list per layer buffer of
+// `layerBuffers` (an array of GrowableBuffer pointers), each in drawing
+// order.  Null when memory runs out; nothing is then left allocated.
+PatBitmapInfo *BuildBitmapInfo(GrowableArray *layerBuffers);
+
+// Releases a bitmap info of tag 201 with its layer lists, or a single layer
+// list of tag 200: 0.  87, with nothing released, for anything else.
+uint32_t DisposeBitmapInfo(PatBitmapInfo *info);

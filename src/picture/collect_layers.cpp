@@ -1,0 +1,26 @@
+#include "picture/collect_layers.h"
+
+#include "picture/layer_buffer.h"
+#include "picture/rule_lookup.h"
+
+namespace {
+
+void AddLayersOf(uint16_t ruleListKey, uint32_t code, bool patternMode, GrowableBuffer *layers) {
+    const LayerRule *rules = FindRuleList(ruleListKey);
+    if (rules != nullptr) AddRuleLayers(layers, FindLayerRule(rules, code, patternMode));
+}
+
+}  // namespace
+
+void CollectLayers(const PrnInfoEx *statusRecord, GrowableArray *codes, GrowableBuffer *layers) {
+    ArrayCursor cursor;
+    CursorBegin(codes, &cursor);
+    uint32_t code = 0;
+    while (CursorNext(&cursor, &code)) {
+        const bool patternMode = HasExactRuleKey(code) == 0;
+        AddLayersOf(kBodyRuleListKey, code, patternMode, layers);
+        for (const PatDeviceItem *option = statusRecord->pDeviceInfo; option != nullptr; option = option->pNext) {
+            AddLayersOf(option->wId, code, patternMode, layers);
+        }
+    }
+}

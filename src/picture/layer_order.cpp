@@ -1,0 +1,73 @@
+#include "picture/layer_order.h"
+
+#include <string.h>
+
+#include "picture/layer_buffer.h"
+
+namespace {
+
+constexpr uint32_t kLayerSize = sizeof(PatBitmapLayer);
+constexpr uint32_t kTopLayerNumber = 255;
+constexpr char kMaskSuffix[] = "_B";
+// A mask's name must still fit with the suffix and leave a NUL to spare.
+constexpr size_t kLongestMaskedName = 29;
+
+const PatBitmapLayer *NextLayer(GrowableBuffer *layers) {
+    return static_cast<const PatBitmapLayer *>(BufferRead(layers, kLayerSize));
+}
+
+// The smallest layer number above `previous`, or the top number.
+uint32_t NextLayerNumber(GrowableBuffer *layers, uint32_t previous) {
+    uint32_t next = kTopLayerNumber;
+    BufferSeek(layers, 0, kSeekFromStart);
+    while (const PatBitmapLayer *layer = NextLayer(layers)) {
+        if (layer->bLayer > previous && layer->bLayer < next) next = layer->bLayer;
+    }
+    return next;
+}
+
+bool Append(GrowableBuffer *ordered, const PatBitmapLayer &layer) {
+    BufferSeek(ordered, 0, kSeekFromEnd);
+    return BufferWrite(ordered, &layer, kLayerSize) != 0;
+}
+
+bool AppendMasked(GrowableBuffer *ordered, PatBitmapLayer layer) {
+    const size_t nameLength = strnlen(layer.szBitmapName, sizeof layer.szBitmapName);
+    if (nameLength > kLongestMaskedName) return false;
+    PatBitmapLayer mask = layer;
+    memcpy(mask.szBitmapName + nameLength, kMaskSuffix, sizeof kMaskSuffix);
+    mask.dwRop = PAT_ROP_SRCAND;
+    layer.dwRop = PAT_ROP_SRCPAINT;
+    return Append(ordered, mask) && Append(ordered, layer);
+}
+
+bool AppendOpaque(GrowableBuffer *ordered, PatBitmapLayer layer) {
+    layer.dwRop = PAT_ROP_SRCCOPY;
+    return Append(ordered, layer);
+}
+
+bool AppendLayersNumbered(GrowableBuffer *layers, uint32_t number, GrowableBuffer *ordered) {
+    BufferSeek(layers, 0, kSeekFromStart);
+    while (const PatBitmapLayer *layer = NextLayer(layers)) {
+        if (layer->bLayer != number) continue;
+        const bool appended = number % 2 == 0 ? AppendMasked(ordered, *layer) : AppendOpaque(ordered, *layer);
+        if (!appended) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
+    GrowableBuffer *ordered = CreateLayerBuffer();
+    if (ordered == nullptr) return nullptr;
+    uint32_t number = 0;
+    do {
+        number = NextLayerNumber(layers, number);
+        if (!AppendLayersNumbered(layers, number, ordered)) {
+            BufferFree(ordered);
+            return nullptr;
+        }
+    } while (number < kTopLayerNumber);
+    return ordered;
+}
