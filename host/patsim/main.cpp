@@ -40,29 +40,42 @@ bool ParseNumber(const char *text, double minimum, double *value) {
     return end != text && *end == '\0' && *value >= minimum;
 }
 
+bool ParseFlag(const std::string &option, Arguments *args) {
+    if (option == "--device-id") args->mode = Mode::DeviceId;
+    else if (option == "--answer") args->mode = Mode::Answer;
+    else if (option == "--verbose") args->server.verbose = true;
+    else return false;
+    return true;
+}
+
+bool ParseValue(const std::string &option, const char *value, ServerSettings *server) {
+    if (option == "--port-file") {
+        server->portFile = value;
+        return true;
+    }
+    if (option == "--fault") return ParseFault(value, &server->fault);
+    double number = 0;
+    if (!ParseNumber(value, 0, &number)) return false;
+    if (option == "--port" && number <= 65535) server->port = static_cast<int>(number);
+    else if (option == "--lifetime") server->lifetimeSeconds = number;
+    else if (option == "--connections") server->maxConnections = static_cast<int>(number);
+    else if (option == "--idle") server->idleSeconds = number;
+    else return false;
+    return true;
+}
+
 bool ParseOption(int argc, char **argv, int *i, Arguments *args) {
     const std::string option = argv[*i];
-    if (option == "--device-id") return (args->mode = Mode::DeviceId), true;
-    if (option == "--answer") return (args->mode = Mode::Answer), true;
-    if (option == "--verbose") return (args->server.verbose = true), true;
-    if (*i + 1 >= argc) return false;
-    const char *value = argv[++*i];
-    double number = 0;
-    if (option == "--port-file") return args->server.portFile = value, true;
-    if (option == "--fault") return ParseFault(value, &args->server.fault);
-    if (!ParseNumber(value, 0, &number)) return false;
-    if (option == "--port" && number <= 65535) return (args->server.port = static_cast<int>(number)), true;
-    if (option == "--lifetime") return (args->server.lifetimeSeconds = number), true;
-    if (option == "--connections") return (args->server.maxConnections = static_cast<int>(number)), true;
-    if (option == "--idle") return (args->server.idleSeconds = number), true;
-    return false;
+    if (ParseFlag(option, args)) return true;
+    return *i + 1 < argc && ParseValue(option, argv[++*i], &args->server);
 }
 
 bool ParseArguments(int argc, char **argv, Arguments *args) {
     for (int i = 1; i < argc; ++i) {
         if (strncmp(argv[i], "--", 2) == 0) {
+            const char *option = argv[i];
             if (!ParseOption(argc, argv, &i, args)) {
-                fprintf(stderr, "patsim: bad option or value: %s\n", argv[i]);
+                fprintf(stderr, "patsim: unknown option, or a bad or missing value: %s\n", option);
                 return false;
             }
         } else if (args->statePath.empty()) {
