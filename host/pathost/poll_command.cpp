@@ -7,6 +7,7 @@
 #include <stdio.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "commands.h"
@@ -33,8 +34,7 @@ struct PollSession {
     std::string host;
     int port = kDefaultPort;
     std::string deviceId;
-    PrinterConnection connection;
-    bool connected = false;
+    std::unique_ptr<PrinterConnection> connection;  // null until the first query
     std::string replies;  // all the printer said, for --save-reply
     int queries = 0;
 };
@@ -51,14 +51,28 @@ std::string Seconds(double seconds) {
 
 int FormFeeds(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\f')); }
 
+// Connects for the first query, and again when the printer closed the
+// connection after the previous one.
 bool Connect(PollSession &s, std::string *problem) {
-    if (s.connected) return true;
+    if (s.connection && !s.connection->ClosedByPeer()) return true;
+    s.connection.reset(new PrinterConnection);
     std::string error;
-    if (!s.connection.Connect(s.host, s.port, s.options.timeoutSeconds, &error)) {
+    if (!s.connection->Connect(s.host, s.port, s.options.timeoutSeconds, &error)) {
         *problem = "no printer reached: " + error;
+        s.connection.reset();
         return false;
     }
-    s.connected = true;
+    return true;
+}
+
+// One attempt: connect if need be, send, collect.  False only when no
+// connection could be had.
+bool SendAndReceive(PollSession &s, const Query &query, std::string *reply, ReceiveEnd *end, std::string *problem) {
+    if (!Connect(s, problem)) return false;
+    std::string error;
+    *end = s.connection->Send(query.text, &error)
+               ? s.connection->Receive(query.requests, s.options.timeoutSeconds, reply)
+               : ReceiveEnd::Failed;
     return true;
 }
 
@@ -67,14 +81,15 @@ bool Connect(PollSession &s, std::string *problem) {
 // for the library to judge.
 bool Exchange(PollSession &s, const Query &query, std::string *reply, std::string *problem) {
     if (query.text.empty()) return true;
-    if (!Connect(s, problem)) return false;
-    std::string error;
-    if (!s.connection.Send(query.text, &error)) {
-        *problem = error;
-        return false;
+    const bool reusing = s.connection != nullptr;
+    ReceiveEnd end = ReceiveEnd::Failed;
+    if (!SendAndReceive(s, query, reply, &end, problem)) return false;
+    if (reusing && reply->empty() && (end == ReceiveEnd::Closed || end == ReceiveEnd::Failed)) {
+        // The printer had closed the connection after the previous query.
+        s.connection.reset();
+        if (!SendAndReceive(s, query, reply, &end, problem)) return false;
     }
     ++s.queries;
-    const ReceiveEnd end = s.connection.Receive(query.requests, s.options.timeoutSeconds, reply);
     s.replies += *reply;
     const std::string answered =
         std::to_string(FormFeeds(*reply)) + " of " + std::to_string(query.requests) + " answers";

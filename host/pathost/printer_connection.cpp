@@ -25,6 +25,7 @@ const intptr_t kNoSocket = -1;
 #if defined(_WIN32)
 typedef SOCKET NativeSocket;
 typedef int SendLength;
+const int kSendFlags = 0;
 
 struct WinsockSession {
     WinsockSession() {
@@ -47,6 +48,8 @@ std::string SocketErrorText(int error) { return "socket error " + std::to_string
 #else
 typedef int NativeSocket;
 typedef size_t SendLength;
+// A printer that has closed the connection must not end the host with SIGPIPE.
+const int kSendFlags = MSG_NOSIGNAL;
 
 void EnsureSockets() {}
 int LastSocketError() { return errno; }
@@ -133,7 +136,7 @@ bool PrinterConnection::Connect(const std::string &host, int port, double timeou
 bool PrinterConnection::Send(const std::string &text, std::string *error) {
     size_t sent = 0;
     while (sent < text.size()) {
-        const auto n = send(Native(socket_), text.data() + sent, static_cast<SendLength>(text.size() - sent), 0);
+        const auto n = send(Native(socket_), text.data() + sent, static_cast<SendLength>(text.size() - sent), kSendFlags);
         if (n < 0 && Interrupted(LastSocketError()) && WaitFor(socket_, true, 5.0)) continue;
         if (n < 0) {
             *error = "cannot send the query: " + SocketErrorText(LastSocketError());

@@ -28,6 +28,9 @@ public:
     // pass.  A connection that was closed stays closed for later calls.
     ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply);
 
+    // The printer closed the connection (some take one job per connection).
+    bool ClosedByPeer() const { return closedByPeer_; }
+
 private:
     intptr_t socket_;
     bool closedByPeer_ = false;

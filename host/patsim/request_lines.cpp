@@ -32,3 +32,5 @@ std::vector<std::string> RequestLines::Add(const char *bytes, size_t count) {
     }
     return lines;
 }
+
+bool RequestLines::AtJobEnd() const { return !discarding_ && !pending_.empty() && WithoutLeadingExits(pending_).empty(); }

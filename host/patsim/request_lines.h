@@ -16,6 +16,10 @@ public:
     // Adds received bytes; returns the lines they complete, without line ends.
     std::vector<std::string> Add(const char *bytes, size_t count);
 
+    // True when what has arrived ends with the universal exit language
+    // sequence that closes a job.
+    bool AtJobEnd() const;
+
 private:
     std::string pending_;
     bool discarding_ = false;  // inside a line that is too long

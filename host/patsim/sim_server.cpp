@@ -132,7 +132,8 @@ void Simulator::Answer(Client &client, const std::string &line) {
     if (answer.empty()) return;
     const bool first = client.answered++ == 0;
     switch (fault_) {
-        case Fault::None: client.outgoing += answer; break;
+        case Fault::None:
+        case Fault::CloseAfterJob: client.outgoing += answer; break;
         case Fault::Silent: break;
         case Fault::Garbage: client.outgoing += std::string(kGarbage) + "\f"; break;
         case Fault::Partial:
@@ -157,6 +158,7 @@ void Simulator::Receive(Client &client) {
     }
     client.lastActivity = Now();
     for (const std::string &line : client.requests.Add(buffer, static_cast<size_t>(n))) Answer(client, line);
+    if (fault_ == Fault::CloseAfterJob && client.answered > 0 && client.requests.AtJobEnd()) client.closeWhenSent = true;
 }
 
 void Simulator::Send(Client &client) {
@@ -230,7 +232,7 @@ int Simulator::Run() {
 bool ParseFault(const std::string &name, Fault *fault) {
     static const struct { const char *name; Fault fault; } kFaults[] = {
         {"none", Fault::None}, {"silent", Fault::Silent}, {"garbage", Fault::Garbage},
-        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}};
+        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob}};
     for (const auto &row : kFaults) {
         if (name == row.name) {
             *fault = row.fault;

@@ -15,6 +15,7 @@ enum class Fault {
     Garbage,     // answers every request with noise and a form feed, no echo
     Partial,     // answers the first request only, then stays silent
     CloseEarly,  // answers the first request, then closes the connection
+    CloseAfterJob,  // answers a whole job, then closes the connection, as some printers do
 };
 
 bool ParseFault(const std::string &name, Fault *fault);

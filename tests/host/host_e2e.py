@@ -185,6 +185,10 @@ def case_faults(args):
     with Simulator(args.build, sample, "--fault", "close-early") as simulator:
         expect_failure(poll(args.build, simulator, sample), 1, "closed the connection after 1 of", "0x20000002")
         require_success(poll(args.build, simulator, sample, "--flags", "0x10"), "a one-question poll")
+    with Simulator(args.build, sample, "--fault", "close-after-job") as simulator:
+        result = poll(args.build, simulator, sample)
+        require_success(result, "a poll of a printer that takes one job per connection")
+        check("2 queries" in result.stderr.decode(), "the second query was not asked")
     with Simulator(args.build, sample, "--fault", "garbage") as simulator:
         expect_failure(poll(args.build, simulator, sample), 1, "0x20000002")
     with Simulator(args.build, sample, "--fault", "partial") as simulator:
