@@ -1,0 +1,53 @@
+// The reply tokenizer driven to the end of arbitrary text, with both token
+// capacities the library uses, as a NUL-terminated text and as a payload read
+// to its length without a terminator.
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <initializer_list>
+
+#include "target_support.h"
+#include "pjl/reply_tokenizer.h"
+
+namespace {
+
+bool KnownKind(int32_t kind) { return (kind >= TOKEN_PJL && kind <= TOKEN_TAB) || kind == TOKEN_END; }
+
+void DriveToEnd(ReplyTokenizer *tokenizer, const char *end, size_t textLength, uint32_t capacity) {
+    char buffer[100];
+    memset(buffer, 0, sizeof buffer);
+    // Every few calls consume a character; more calls than this is a hang.
+    const size_t maxCalls = 8 * (textLength + 2);
+    for (size_t calls = 0;; ++calls) {
+        if (calls > maxCalls) {
+            fprintf(stderr, "tokenizer makes no progress\n");
+            abort();
+        }
+        int32_t kind = 0;
+        const uint32_t result = TokenizerNext(tokenizer, buffer, capacity, &kind);
+        if (!KnownKind(kind) || (result != 0 && result != kTokenizerGrammarError)) abort();
+        if (strlen(buffer) >= capacity) abort();
+        if (tokenizer->cursor > end || tokenizer->state < kBetweenCommands || tokenizer->state > kIndentedValue) {
+            abort();
+        }
+        if (kind == TOKEN_END && result == 0) return;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    ExactCopy terminated(data, size, true);
+    const size_t textLength = strlen(terminated.bytes);
+    for (uint32_t capacity : {33u, 100u}) {
+        ReplyTokenizer tokenizer;
+        TokenizerInit(&tokenizer, terminated.bytes);
+        DriveToEnd(&tokenizer, terminated.bytes + textLength, textLength, capacity);
+    }
+    ExactCopy payload(data, size);
+    ReplyTokenizer tokenizer;
+    TokenizerInitBounded(&tokenizer, payload.bytes, static_cast<uint32_t>(size));
+    DriveToEnd(&tokenizer, payload.bytes + size, size, 33);
+    return 0;
+}

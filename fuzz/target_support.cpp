@@ -1,0 +1,62 @@
+#include "target_support.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "platform/linux/heap_hooks.h"
+#include "platform/platform.h"
+#include "prninfo/record.h"
+
+namespace {
+
+const char *const kListNames[] = {"pEngineStatus", "pLoadedEmul", "pLoadedFont",   "pTrayInfo",   "pOutBinInfo",
+                                  "pDeviceInfo",   "pEmulUniqInfo", "pCounterInfo", "pSupplyInfo", "pColorCorrection"};
+
+void Check(bool condition, const char *what) {
+    if (condition) return;
+    fprintf(stderr, "fuzz check failed: %s\n", what);
+    abort();
+}
+
+}  // namespace
+
+PrnInfoEx FreshRecord() {
+    PrnInfoEx record;
+    memset(&record, 0, sizeof record);
+    record.dwVersion = PAT_PRNINFOEX_MIN_VERSION;
+    return record;
+}
+
+void CheckCountsMatchChains(const PrnInfoEx &record) {
+    auto *writable = const_cast<PrnInfoEx *>(&record);
+    for (const char *name : kListNames) {
+        ItemListHandle list;
+        Check(GetItemList(writable, name, &list) == 1, name);
+        uint32_t length = 0;
+        for (const PatItem *item = list.head; item != nullptr; item = item->pNext) ++length;
+        Check(length == *list.countField, name);
+    }
+}
+
+void ReleaseWholeRecord(PrnInfoEx *record) {
+    for (const char *name : kListNames) ClearItemList(record, name);
+    char **texts[] = {&record->pModelName,  &record->pMakerName,       &record->pDescription,
+                      &record->pSYSVersion, &record->pMainProgVersion, &record->pKMSVersion};
+    for (char **text : texts) {
+        if (*text != nullptr) GlobalFree(*text);
+        *text = nullptr;
+    }
+}
+
+ExactCopy::ExactCopy(const uint8_t *data, size_t n, bool terminate)
+    : bytes(static_cast<char *>(malloc(n + (terminate ? 1 : 0) + (n == 0 ? 1 : 0)))), size(n) {
+    if (n != 0) memcpy(bytes, data, n);
+    if (terminate) bytes[n] = '\0';
+}
+
+ExactCopy::~ExactCopy() { free(bytes); }
+
+HeapBalance::HeapBalance() : before(platform_heap::LiveBlocks()) {}
+
+HeapBalance::~HeapBalance() { Check(platform_heap::LiveBlocks() == before, "global-heap blocks leaked"); }

@@ -1,0 +1,51 @@
+#include "centro_data.h"
+
+#include "common/info_node.h"
+#include "device_id_parser.h"
+#include "pjl_dispatcher.h"
+#include "query_tree.h"
+#include "reply_completeness.h"
+
+namespace {
+
+bool IsReplyRoot(const PatInfoNode *root) {
+    return root->dwId == PAT_TREE_REPLY_ROOT || root->dwId == PAT_TREE_REPLY_EMUL_ROOT;
+}
+
+// A root with id 3 answers the emulation query and names its emulation.
+bool EmulationRootIsValid(const PatInfoNode *root) {
+    if (root->dwId != PAT_TREE_REPLY_EMUL_ROOT) return true;
+    uint32_t emulation = 0;
+    return CopyNodePayload(root, &emulation, sizeof emulation, kPayloadExactly) && emulation == kZemaEmulationCode;
+}
+
+const char *PayloadText(const PatInfoNode *node) { return static_cast<const char *>(PAT_NODE_PAYLOAD(node)); }
+
+uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
+    switch (child->dwId) {
+        case PAT_NODE_PJL_TEXT:
+            if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;
+            RunPjlDispatcher(PayloadText(child), child->dwLength, record, kModelDispatchTable);
+            return 0;
+        case PAT_NODE_DEVICE_ID:
+            if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;
+            return ParseDeviceId(PayloadText(child), child->dwLength, record);
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+uint32_t SetCentroData(PatInfoNode *replyRoot, PrnInfoEx *record) {
+    if (!IsReplyRoot(replyRoot) || record->dwVersion < PAT_PRNINFOEX_MIN_VERSION) {
+        return PAT_ERROR_INVALID_PARAMETER;
+    }
+    const uint32_t completeness = CheckReplyCompleteness(replyRoot);
+    if (completeness != 0) return completeness;
+    if (!EmulationRootIsValid(replyRoot)) return PAT_ERROR_INVALID_PARAMETER;
+    for (const PatInfoNode *child = GetFirstChild(replyRoot); child != nullptr; child = GetNextSibling(child)) {
+        const uint32_t error = InterpretChild(child, record);
+        if (error != 0) return error;
+    }
+    return 0;
+}

@@ -1,0 +1,36 @@
+// Answers to "@PJL INFO OUTBINSTATUS": the list is rebuilt from the answer.
+#include <string.h>
+
+#include "prninfo/record.h"
+#include "reply_handlers.h"
+#include "reply_reading.h"
+
+namespace {
+
+constexpr uint32_t kOutBinWordRebuilt = 255;
+
+uint16_t BinState(const char *value) {
+    if (strcmp(value, "PAPEREXIST") == 0) return 1;
+    if (strcmp(value, "FULL") == 0) return 2;
+    return 0;  // "READY" and anything unknown
+}
+
+}  // namespace
+
+// The bin is listed even when its state cannot be read.
+uint32_t HandleOutputBin(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t binId) {
+    auto *bin = reinterpret_cast<PatOutBinItem *>(AllocItem(kOutBinItemSize));
+    if (bin == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    bin->wId = static_cast<uint16_t>(binId);
+    ReplyToken state;
+    const uint32_t result = ReadToken(tokenizer, &state);
+    if (result == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state.text);
+    AppendItem(record, "pOutBinInfo", reinterpret_cast<PatItem *>(bin));
+    return result;
+}
+
+uint32_t HandleOutputBinReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
+    ClearItemList(record, "pOutBinInfo");
+    record->dwOutBinWord = kOutBinWordRebuilt;
+    return 0;
+}

@@ -1,0 +1,12 @@
+// Reads a printer's PJL reply and calls the handler of every recognised
+// position in it (the dispatch tables say which).
+#pragma once
+
+#include <stdint.h>
+
+#include "pat.h"
+#include "reply_dispatch_tables.h"
+
+// The reply ends at its first NUL or after `length` bytes.  A grammar error
+// ends the reading; handlers' errors do not.
+void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchRow *modelTable);

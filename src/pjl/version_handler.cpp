@@ -1,0 +1,58 @@
+// The "VERSION" list of the configuration: the firmware version and the
+// loaded emulations with theirs.
+#include <string.h>
+
+#include "decimal_number.h"
+#include "prninfo/record.h"
+#include "reply_handlers.h"
+#include "reply_name_tables.h"
+#include "reply_reading.h"
+#include "text_copy.h"
+
+namespace {
+
+constexpr uint16_t kMainProgEmulation = 1;
+constexpr uint16_t kKmsEmulation = 2;
+constexpr size_t kEmulationVersionLength = 15;
+
+void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
+    const uint32_t code = LookupName(name, kEmulationNames);
+    if (code == kSystemFirmwareCode) {
+        SetStringItem(record, "pSYSVersion", version);
+        return;
+    }
+    auto *emulation = reinterpret_cast<PatLoadedEmulItem *>(AllocItem(kLoadedEmulItemSize));
+    if (emulation == nullptr) return;
+    emulation->wId = static_cast<uint16_t>(code);
+    CopyTextCut(emulation->szVersion, version, kEmulationVersionLength);
+    AppendItem(record, "pLoadedEmul", reinterpret_cast<PatItem *>(emulation));
+    if (emulation->wId == kMainProgEmulation) SetStringItem(record, "pMainProgVersion", version);
+    if (emulation->wId == kKmsEmulation) SetStringItem(record, "pKMSVersion", version);
+}
+
+}  // namespace
+
+// Reads the announced number of items; an item without a readable value still
+// counts.  A negative count, taken unsigned, reads on to the end of the reply.
+uint32_t HandleVersions(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
+    ClearItemList(record, "pLoadedEmul");
+    ReplyToken last;
+    uint32_t result = ReadToken(tokenizer, &last);
+    if (result != 0) return result;
+    if (last.kind != TOKEN_BRACKET_FIRST) return 0;
+    const uint32_t announced = static_cast<uint32_t>(DecimalNumber(last.text));
+    if (announced == 0) return 0;
+    uint32_t read = 0;
+    do {
+        if (last.kind == TOKEN_END) return result;
+        ReplyToken name;
+        result = ReadToken(tokenizer, &name);
+        if (result != 0) return result;
+        last = name;
+        if (name.kind != TOKEN_ITEM) continue;
+        ++read;
+        result = ReadToken(tokenizer, &last);
+        if (result == 0 && last.kind == TOKEN_ITEM_VALUE) StoreVersion(record, name.text, last.text);
+    } while (read < announced);
+    return result;
+}
