@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "bitmap_info_until_merge.h"
+#include "pat.h"
 #include "packed_dib.h"
 
 const int kPictureWidth = 320;

@@ -11,8 +11,8 @@
 
 namespace {
 
-typedef void *(PATAPI *CreateBitmapInfoFn)(uint32_t, PatInfoNode *, uint32_t);
-typedef PatBool(PATAPI *DisposeBitmapInfoFn)(void *);
+typedef PatBitmapInfo *(PATAPI *CreateBitmapInfoFn)(uint32_t, PatInfoNode *, uint32_t);
+typedef PatBool(PATAPI *DisposeBitmapInfoFn)(PatBitmapInfo *);
 
 struct PictureExports {
     CreateBitmapInfoFn create;
@@ -22,14 +22,14 @@ struct PictureExports {
 
 bool RenderState(const PictureExports &exports, const PrinterState &state, const std::string &folder) {
     StatusInfoTree tree(state.sourceType, ConditionOf(state));
-    void *info = exports.create(state.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
+    PatBitmapInfo *info = exports.create(state.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
     if (info == nullptr) {
         fprintf(stderr, "render_states: %s: PatCreateBitmapInfo failed\n", state.name);
         return false;
     }
     Picture picture;
     const PatBitmapLayer *failed = nullptr;
-    const char *error = RenderBitmapInfo(static_cast<PatBitmapInfo *>(info), exports.load, &picture, &failed);
+    const char *error = RenderBitmapInfo(info, exports.load, &picture, &failed);
     exports.dispose(info);
     if (error != nullptr) {
         fprintf(stderr, "render_states: %s: %s%s%.32s\n", state.name, error, failed ? " in " : "",

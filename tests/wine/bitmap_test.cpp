@@ -10,6 +10,7 @@
 
 #include "dll_fixture.h"
 #include "gdi_picture.h"
+#include "printer_states.h"
 #include "support/bitmap_catalogue.h"
 
 namespace {
@@ -130,6 +131,18 @@ TEST(DllPictures, GdiAndRendererDrawEveryRasterOperationAlike) {
     PatBitmapInfo list = {PAT_BITMAP_INFO_LAYERS, {}, 8, sizeof(PatBitmapLayer), layers};
     PatBitmapInfo info = {PAT_BITMAP_INFO_LAYER_LISTS, {}, 1, sizeof(PatBitmapInfo), &list};
     ExpectGdiAndRendererAgree(&info, "hand-made layers");
+}
+
+TEST(DllPictures, GdiAndRendererDrawEveryPrinterStateAlike) {
+    auto create = PatExport<PatBitmapInfo *(WINAPI *)(uint32_t, PatInfoNode *, uint32_t)>("PatCreateBitmapInfo");
+    auto dispose = PatExport<PatBool(WINAPI *)(PatBitmapInfo *)>("PatDisposeBitmapInfo");
+    for (const PrinterState *state = kPrinterStates; state->name != nullptr; ++state) {
+        StatusInfoTree tree(state->sourceType, ConditionOf(*state));
+        PatBitmapInfo *info = create(state->sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
+        ASSERT_NE(info, nullptr) << state->name << ": error " << GetLastError();
+        ExpectGdiAndRendererAgree(info, state->name);
+        dispose(info);
+    }
 }
 
 }  // namespace

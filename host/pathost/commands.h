@@ -1,0 +1,22 @@
+// pathost's commands.  Each returns the process exit status.
+#pragma once
+
+#include "host_options.h"
+#include "pat_exports.h"
+
+const int kExitDone = 0;
+const int kExitRefused = 1;    // the library refused something, or a file could not be used
+const int kExitUsage = 2;
+const int kExitNoPrinter = 3;  // no printer could be reached, or it did not answer
+
+int RunPoll(const PatExports &exports, const HostOptions &options);
+int RunReplay(const PatExports &exports, const HostOptions &options);
+int RunStatus(const PatExports &exports, const HostOptions &options);
+
+// The device ID of --device-id or --device-id-file; false with a message
+// when the file cannot be read.
+bool LoadDeviceId(const HostOptions &options, std::string *deviceId, std::string *error);
+
+// The whole content of a file; false when it cannot be read.
+bool ReadWholeFile(const std::string &path, std::string *content);
+bool WriteWholeFile(const std::string &path, const std::string &content);

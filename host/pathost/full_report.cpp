@@ -1,0 +1,31 @@
+#include "full_report.h"
+
+#include "record_report.h"
+#include "status_report.h"
+
+bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out);
+    PrintLibrary(report, options.sourceType);
+    PrintPrinter(report, *record);
+    for (const std::string &language : options.languages) {
+        if (!report.SelectLanguage(language)) continue;
+        PrintTrays(report, *record);
+        PrintOutputBins(report, *record);
+        PrintOptions(report, *record);
+        PrintStatusTexts(report, options.sourceType, record);
+    }
+    PrintPicture(report, options.sourceType, record, options.picturePath);
+    return !report.Failed();
+}
+
+bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out);
+    PrintLibrary(report, options.sourceType);
+    for (const std::string &language : options.languages) {
+        if (!report.SelectLanguage(language)) continue;
+        PrintOptions(report, *record);
+        PrintStatusTexts(report, options.sourceType, record);
+    }
+    PrintPicture(report, options.sourceType, record, options.picturePath);
+    return !report.Failed();
+}

@@ -1,0 +1,33 @@
+// pathost's command line.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+// What a full poll asks for: state, configuration, trays, output bins,
+// emulations, identity, duplex option and engine status.
+const uint32_t kDefaultQueryFlags = 0x000A051E;
+
+struct HostOptions {
+    std::string command;       // poll, replay, status
+    std::string address;       // poll: HOST[:PORT]
+    std::string libraryPath;   // --lib; empty: next to the program
+    std::vector<std::string> languages = {"EN"};
+    uint32_t sourceType = 1;
+    uint32_t queryFlags = kDefaultQueryFlags;
+    double timeoutSeconds = 5;
+    bool deviceIdGiven = false;
+    std::string deviceId;      // --device-id, or the content of --device-id-file
+    std::string deviceIdFile;
+    std::string replyFile;     // replay
+    std::string stateFile;     // status
+    std::string picturePath;   // --picture
+    std::string saveReplyPath; // poll --save-reply
+};
+
+// Returns false with a message for anything a user could get wrong.
+bool ParseHostOptions(int argc, char **argv, HostOptions *options, std::string *error);
+
+extern const char kHostUsage[];

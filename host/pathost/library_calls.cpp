@@ -1,0 +1,48 @@
+#include "library_calls.h"
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+const uint32_t kFirstBufferSize = 512;
+const uint32_t kNameCheck = 0x97;    // trays and output bins
+const uint32_t kOptionCheck = 0x96;  // options
+
+// Calls `fill` with a buffer and its capacity, once more with the needed
+// capacity when the library answers 122.
+uint32_t FetchText(const PatExports &exports, const std::function<PatBool(char *, uint32_t *)> &fill,
+                   std::string *text) {
+    text->clear();
+    std::vector<char> buffer(kFirstBufferSize);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        uint32_t length = static_cast<uint32_t>(buffer.size());
+        if (fill(buffer.data(), &length)) {
+            *text = buffer.data();
+            return 0;
+        }
+        const uint32_t error = exports.GetLastError();
+        if (error != PAT_ERROR_INSUFFICIENT_BUFFER || length <= buffer.size()) return error;
+        buffer.resize(length);
+    }
+    return PAT_ERROR_INSUFFICIENT_BUFFER;
+}
+
+}  // namespace
+
+uint32_t FetchDeviceName(const PatExports &exports, uint32_t kind, const void *name, std::string *text) {
+    const uint32_t check = kind == kDeviceNameOption ? kOptionCheck : kNameCheck;
+    return FetchText(
+        exports, [&](char *buffer, uint32_t *length) { return exports.GetDeviceName(kind, name, check, buffer, length); },
+        text);
+}
+
+uint32_t FetchStatusString(const PatExports &exports, uint32_t sourceType, PatInfoNode *statusTree, uint32_t form,
+                           std::string *text) {
+    return FetchText(exports,
+                     [&](char *buffer, uint32_t *length) {
+                         return exports.GetStatusString(sourceType, statusTree, PAT_STATUS_INTERFACE_VERSION, form,
+                                                        buffer, length);
+                     },
+                     text);
+}

@@ -1,0 +1,177 @@
+#include "printer_connection.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <chrono>
+
+#if defined(_WIN32)
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <errno.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const intptr_t kNoSocket = -1;
+
+#if defined(_WIN32)
+typedef SOCKET NativeSocket;
+typedef int SendLength;
+const int kSendFlags = 0;
+
+struct WinsockSession {
+    WinsockSession() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+    }
+    ~WinsockSession() { WSACleanup(); }
+};
+
+void EnsureSockets() { static WinsockSession session; }
+int LastSocketError() { return WSAGetLastError(); }
+bool ConnectInProgress(int error) { return error == WSAEWOULDBLOCK; }
+bool Interrupted(int error) { return error == WSAEINTR || error == WSAEWOULDBLOCK; }
+void CloseSocket(NativeSocket s) { closesocket(s); }
+void SetNonBlocking(NativeSocket s) {
+    u_long on = 1;
+    ioctlsocket(s, FIONBIO, &on);
+}
+std::string SocketErrorText(int error) { return "socket error " + std::to_string(error); }
+#else
+typedef int NativeSocket;
+typedef size_t SendLength;
+// A printer that has closed the connection must not end the host with SIGPIPE.
+const int kSendFlags = MSG_NOSIGNAL;
+
+void EnsureSockets() {}
+int LastSocketError() { return errno; }
+bool ConnectInProgress(int error) { return error == EINPROGRESS; }
+bool Interrupted(int error) { return error == EINTR || error == EAGAIN; }
+void CloseSocket(NativeSocket s) { close(s); }
+void SetNonBlocking(NativeSocket s) { fcntl(s, F_SETFL, fcntl(s, F_GETFL) | O_NONBLOCK); }
+std::string SocketErrorText(int error) { return strerror(error); }
+#endif
+
+NativeSocket Native(intptr_t s) { return static_cast<NativeSocket>(s); }
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+timeval TimevalOf(double seconds) {
+    seconds = std::max(0.0, seconds);
+    timeval t;
+    t.tv_sec = static_cast<long>(seconds);
+    t.tv_usec = static_cast<long>((seconds - t.tv_sec) * 1e6);
+    return t;
+}
+
+// Waits until the socket can be read (or written); false on timeout.
+bool WaitFor(intptr_t s, bool forWriting, double seconds) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(Native(s), &set);
+    timeval timeout = TimevalOf(seconds);
+    const int ready = select(static_cast<int>(Native(s)) + 1, forWriting ? nullptr : &set,
+                             forWriting ? &set : nullptr, nullptr, &timeout);
+    return ready > 0;
+}
+
+int CountFormFeeds(const char *bytes, size_t count) {
+    return static_cast<int>(std::count(bytes, bytes + count, '\f'));
+}
+
+}  // namespace
+
+PrinterConnection::PrinterConnection() : socket_(kNoSocket) {}
+
+PrinterConnection::~PrinterConnection() {
+    if (socket_ != kNoSocket) CloseSocket(Native(socket_));
+}
+
+bool PrinterConnection::Connect(const std::string &host, int port, double timeoutSeconds, std::string *error) {
+    EnsureSockets();
+    addrinfo hints = {};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0 || found == nullptr) {
+        *error = "cannot resolve " + host;
+        return false;
+    }
+    const NativeSocket s = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
+    socket_ = static_cast<intptr_t>(s);
+    if (socket_ == kNoSocket) {
+        freeaddrinfo(found);
+        *error = "cannot create a socket: " + SocketErrorText(LastSocketError());
+        return false;
+    }
+    SetNonBlocking(s);
+    const int result = connect(s, found->ai_addr, static_cast<int>(found->ai_addrlen));
+    freeaddrinfo(found);
+    const int started = result == 0 ? 0 : LastSocketError();
+    if (result != 0 && !ConnectInProgress(started)) {
+        *error = "cannot connect: " + SocketErrorText(started);
+        return false;
+    }
+    if (result != 0 && !WaitFor(socket_, true, timeoutSeconds)) {
+        *error = "no connection within " + std::to_string(static_cast<int>(timeoutSeconds + 0.5)) + " s";
+        return false;
+    }
+    int failure = 0;
+    socklen_t length = sizeof failure;
+    getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char *>(&failure), &length);
+    if (failure != 0) *error = "cannot connect: " + SocketErrorText(failure);
+    return failure == 0;
+}
+
+bool PrinterConnection::Send(const std::string &text, std::string *error) {
+    size_t sent = 0;
+    while (sent < text.size()) {
+        const auto n = send(Native(socket_), text.data() + sent, static_cast<SendLength>(text.size() - sent), kSendFlags);
+        if (n < 0 && Interrupted(LastSocketError()) && WaitFor(socket_, true, 5.0)) continue;
+        if (n < 0) {
+            *error = "cannot send the query: " + SocketErrorText(LastSocketError());
+            return false;
+        }
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+ReceiveEnd PrinterConnection::Receive(int answers, double timeoutSeconds, std::string *reply) {
+    const auto start = std::chrono::steady_clock::now();
+    int closed = 0;
+    while (closed < answers) {
+        if (closedByPeer_) return ReceiveEnd::Closed;
+        const double left = timeoutSeconds - SecondsSince(start);
+        if (left <= 0 || !WaitFor(socket_, false, left)) return ReceiveEnd::TimedOut;
+        char buffer[4096];
+        const auto n = recv(Native(socket_), buffer, sizeof buffer, 0);
+        if (n < 0 && Interrupted(LastSocketError())) continue;
+        if (n < 0) return ReceiveEnd::Failed;
+        if (n == 0) closedByPeer_ = true;
+        reply->append(buffer, static_cast<size_t>(n));
+        closed += CountFormFeeds(buffer, static_cast<size_t>(n));
+    }
+    return ReceiveEnd::Complete;
+}
+
+bool SplitHostAndPort(const std::string &address, int defaultPort, std::string *host, int *port) {
+    const size_t colon = address.rfind(':');
+    *host = address.substr(0, colon);
+    *port = defaultPort;
+    if (colon == std::string::npos) return !host->empty();
+    const std::string digits = address.substr(colon + 1);
+    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+    *port = atoi(digits.c_str());
+    return !host->empty() && *port >= 1 && *port <= 65535;
+}

@@ -1,0 +1,43 @@
+#include "record_from_state.h"
+
+#include <vector>
+
+#include "printer_vocabulary.h"
+
+namespace {
+
+// Options in the order a polled printer's configuration lists them: the
+// trays, the output trays, the units with a key line of their own, the punch
+// unit; the units a configuration does not report come last.
+std::vector<uint16_t> InstalledOptionIds(const PrinterDescription &printer) {
+    std::vector<uint16_t> ids;
+    for (const TrayVocabulary *row = kTrayVocabulary; row->name != nullptr; ++row) {
+        if (row->impliedOptionId != 0 && FindTray(printer, row->name) != nullptr) ids.push_back(row->impliedOptionId);
+    }
+    const OptionPlacement order[] = {OptionPlacement::OutTrayItem, OptionPlacement::ConfigKey};
+    for (OptionPlacement placement : order) {
+        for (const std::string &name : printer.options) {
+            const OptionVocabulary *option = FindOptionVocabulary(name);
+            if (option->placement == placement) ids.push_back(option->optionId);
+        }
+    }
+    if (const uint16_t punch = PunchOptionId(printer.punchHoles)) ids.push_back(punch);
+    for (const std::string &name : printer.options) {
+        const OptionVocabulary *option = FindOptionVocabulary(name);
+        if (option->placement == OptionPlacement::NotReported) ids.push_back(option->optionId);
+    }
+    return ids;
+}
+
+}  // namespace
+
+bool FillRecordFromState(const PatExports &exports, const PrinterDescription &printer, PrnInfoEx *record) {
+    for (uint32_t code : printer.statusCodes) {
+        if (!AddEngineStatus(exports, record, code, printer.statusText.c_str())) return false;
+    }
+    for (uint16_t id : InstalledOptionIds(printer)) {
+        if (!AddDeviceInfo(exports, record, id)) return false;
+    }
+    record->bNoResponse = printer.noResponse ? 1 : 0;
+    return true;
+}

@@ -1,0 +1,45 @@
+#include "status_report.h"
+
+#include <vector>
+
+#include "library_calls.h"
+#include "record_status_tree.h"
+#include "status_picture.h"
+
+void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
+    RecordStatusTree tree(sourceType, record);
+    report.Heading("Status (" + report.Language() + ")");
+    if (record->pEngineStatus == nullptr && !record->bNoResponse) {
+        // The library words conditions; with none reported it has nothing to say.
+        report.Line("none: no engine status was reported");
+        return;
+    }
+    const struct { uint32_t form; const char *label; } kForms[] = {{kShortStatusText, "Short"},
+                                                                    {kLongStatusText, "Long"}};
+    for (const auto &form : kForms) {
+        std::string text;
+        const uint32_t error = FetchStatusString(report.Exports(), sourceType, tree.Root(), form.form, &text);
+        if (error != 0) {
+            report.Failure(std::string("PatGetStatusString (") + form.label + ")", error);
+            report.Field(form.label, "(none)");
+        } else {
+            report.Field(form.label, report.FromLibrary(text));
+        }
+    }
+}
+
+void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const std::string &pngPath) {
+    if (!StatusPictureAvailable()) {
+        if (!pngPath.empty()) report.Problem("--picture: the status picture is not available in this build of pathost");
+        return;
+    }
+    RecordStatusTree tree(sourceType, record);
+    std::vector<std::string> layers;
+    std::string problem;
+    const bool drawn = ComposeStatusPicture(report.Exports(), sourceType, tree.Root(), pngPath, &layers, &problem);
+    report.Heading("Picture");
+    std::string names;
+    for (const std::string &layer : layers) names += (names.empty() ? "" : " ") + layer;
+    report.Field("Layers", !names.empty() ? names : drawn ? "none" : "unavailable");
+    if (!drawn) report.Problem(problem);
+}

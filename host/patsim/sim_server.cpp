@@ -1,0 +1,253 @@
+#include "sim_server.h"
+
+#include <arpa/inet.h>
+#include <errno.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/socket.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <list>
+#include <vector>
+
+#include "pjl_answers.h"
+#include "request_lines.h"
+
+namespace {
+
+const size_t kMaxClients = 64;
+const int kPollMilliseconds = 100;
+const char kGarbage[] = "\x01\x7F#?!%% garbled 0x5A5A [[\r\n";
+
+volatile sig_atomic_t g_stopRequested = 0;
+
+void OnStopSignal(int) { g_stopRequested = 1; }
+
+double Now() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+struct Client {
+    int fd = -1;
+    int number = 0;
+    RequestLines requests;
+    std::string outgoing;
+    int answered = 0;
+    double lastActivity = 0;
+    bool peerDone = false;       // the client will send nothing more
+    bool closeWhenSent = false;
+    bool gone = false;
+};
+
+class Simulator {
+public:
+    Simulator(const PrinterDescription &printer, const ServerSettings &settings)
+        : printer_(printer), settings_(settings),
+          fault_(printer.noResponse ? Fault::Silent : settings.fault) {}
+    ~Simulator();
+
+    int Run();
+
+private:
+    bool Listen();
+    bool Accepting() const;
+    bool Finished(double startedAt) const;
+    void PollOnce();
+    void Accept();
+    void Receive(Client &client);
+    void Send(Client &client);
+    void Answer(Client &client, const std::string &line);
+    void CloseIdleAndDone();
+    void Close(Client &client, const char *why);
+
+    const PrinterDescription &printer_;
+    const ServerSettings &settings_;
+    const Fault fault_;
+    int listener_ = -1;
+    int accepted_ = 0;
+    std::list<Client> clients_;
+};
+
+Simulator::~Simulator() {
+    for (Client &client : clients_) close(client.fd);
+    if (listener_ >= 0) close(listener_);
+}
+
+bool Simulator::Listen() {
+    listener_ = socket(AF_INET, SOCK_STREAM, 0);
+    if (listener_ < 0) return false;
+    const int yes = 1;
+    setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(settings_.port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) return false;
+    if (listen(listener_, 16) != 0) return false;
+    socklen_t length = sizeof address;
+    getsockname(listener_, reinterpret_cast<sockaddr *>(&address), &length);
+    const int port = ntohs(address.sin_port);
+    if (!settings_.portFile.empty()) {
+        FILE *file = fopen(settings_.portFile.c_str(), "w");
+        if (file == nullptr) return false;
+        fprintf(file, "%d\n", port);
+        fclose(file);
+    }
+    printf("patsim: listening on 127.0.0.1:%d\n", port);
+    fflush(stdout);
+    return true;
+}
+
+bool Simulator::Accepting() const {
+    const bool underLimit = settings_.maxConnections == 0 || accepted_ < settings_.maxConnections;
+    return underLimit && clients_.size() < kMaxClients;
+}
+
+bool Simulator::Finished(double startedAt) const {
+    if (g_stopRequested) return true;
+    if (Now() - startedAt >= settings_.lifetimeSeconds) return true;
+    return settings_.maxConnections != 0 && accepted_ >= settings_.maxConnections && clients_.empty();
+}
+
+void Simulator::Accept() {
+    const int fd = accept(listener_, nullptr, nullptr);
+    if (fd < 0) return;
+    Client client;
+    client.fd = fd;
+    client.number = ++accepted_;
+    client.lastActivity = Now();
+    clients_.push_back(std::move(client));
+    if (settings_.verbose) fprintf(stderr, "patsim: connection %d opened\n", accepted_);
+}
+
+void Simulator::Answer(Client &client, const std::string &line) {
+    if (settings_.verbose) fprintf(stderr, "patsim: %d: %s\n", client.number, line.c_str());
+    const std::string answer = AnswerPjlLine(printer_, line);
+    if (answer.empty()) return;
+    const bool first = client.answered++ == 0;
+    switch (fault_) {
+        case Fault::None:
+        case Fault::CloseAfterJob: client.outgoing += answer; break;
+        case Fault::Silent: break;
+        case Fault::Garbage: client.outgoing += std::string(kGarbage) + "\f"; break;
+        case Fault::Partial:
+            if (first) client.outgoing += answer;
+            break;
+        case Fault::CloseEarly:
+            if (first) {
+                client.outgoing += answer;
+                client.closeWhenSent = true;
+            }
+            break;
+    }
+}
+
+void Simulator::Receive(Client &client) {
+    char buffer[4096];
+    const ssize_t n = recv(client.fd, buffer, sizeof buffer, 0);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (n <= 0) {
+        client.peerDone = true;
+        return;
+    }
+    client.lastActivity = Now();
+    for (const std::string &line : client.requests.Add(buffer, static_cast<size_t>(n))) Answer(client, line);
+    if (fault_ == Fault::CloseAfterJob && client.answered > 0 && client.requests.AtJobEnd()) client.closeWhenSent = true;
+}
+
+void Simulator::Send(Client &client) {
+    const ssize_t n = send(client.fd, client.outgoing.data(), client.outgoing.size(), MSG_NOSIGNAL);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (n < 0) {
+        Close(client, "the client went away");
+        return;
+    }
+    client.outgoing.erase(0, static_cast<size_t>(n));
+    client.lastActivity = Now();
+}
+
+void Simulator::Close(Client &client, const char *why) {
+    if (client.gone) return;
+    if (settings_.verbose) fprintf(stderr, "patsim: connection %d closed: %s\n", client.number, why);
+    close(client.fd);
+    client.gone = true;
+}
+
+void Simulator::CloseIdleAndDone() {
+    const double now = Now();
+    for (Client &client : clients_) {
+        if (client.gone || !client.outgoing.empty()) {
+            if (!client.gone && now - client.lastActivity > settings_.idleSeconds) Close(client, "idle");
+            continue;
+        }
+        if (client.closeWhenSent) Close(client, "closed early on purpose");
+        else if (client.peerDone) Close(client, "the client finished");
+        else if (now - client.lastActivity > settings_.idleSeconds) Close(client, "idle");
+    }
+    clients_.remove_if([](const Client &client) { return client.gone; });
+}
+
+void Simulator::PollOnce() {
+    std::vector<pollfd> fds;
+    std::vector<Client *> owners;
+    const bool accepting = Accepting();
+    if (accepting) fds.push_back(pollfd{listener_, POLLIN, 0});
+    for (Client &client : clients_) {
+        short events = client.peerDone ? 0 : POLLIN;
+        if (!client.outgoing.empty()) events |= POLLOUT;
+        fds.push_back(pollfd{client.fd, events, 0});
+        owners.push_back(&client);
+    }
+    if (poll(fds.data(), fds.size(), kPollMilliseconds) <= 0) return;
+    const size_t first = accepting ? 1 : 0;
+    if (accepting && (fds[0].revents & POLLIN)) Accept();
+    for (size_t i = first; i < fds.size(); ++i) {
+        Client &client = *owners[i - first];
+        if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) Receive(client);
+        if (!client.gone && (fds[i].revents & POLLOUT)) Send(client);
+    }
+}
+
+int Simulator::Run() {
+    if (!Listen()) {
+        fprintf(stderr, "patsim: cannot listen on 127.0.0.1:%d: %s\n", settings_.port, strerror(errno));
+        return 1;
+    }
+    const double startedAt = Now();
+    while (!Finished(startedAt)) {
+        PollOnce();
+        CloseIdleAndDone();
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool ParseFault(const std::string &name, Fault *fault) {
+    static const struct { const char *name; Fault fault; } kFaults[] = {
+        {"none", Fault::None}, {"silent", Fault::Silent}, {"garbage", Fault::Garbage},
+        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob}};
+    for (const auto &row : kFaults) {
+        if (name == row.name) {
+            *fault = row.fault;
+            return true;
+        }
+    }
+    return false;
+}
+
+int Serve(const PrinterDescription &printer, const ServerSettings &settings) {
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+    Simulator simulator(printer, settings);
+    return simulator.Run();
+}

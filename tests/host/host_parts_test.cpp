@@ -1,0 +1,109 @@
+// The reference host's own parts: its command line, the reading of a
+// printer address, the counting of the questions it waits answers for, and
+// the conversion of the library's texts.
+#include <gtest/gtest.h>
+
+#include "host_options.h"
+#include "poll_cycle.h"
+#include "printer_connection.h"
+#include "text_encoding.h"
+
+namespace {
+
+bool Parse(std::vector<std::string> words, HostOptions *options, std::string *error) {
+    words.insert(words.begin(), "pathost");
+    std::vector<char *> argv;
+    for (std::string &word : words) argv.push_back(&word[0]);
+    return ParseHostOptions(static_cast<int>(argv.size()), argv.data(), options, error);
+}
+
+TEST(HostOptions, PollWithEveryOption) {
+    HostOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"poll", "printer.local:9101", "--lang", "en,ZH_CN", "--source", "0x80000001", "--flags",
+                       "0x10", "--timeout", "2.5", "--device-id", "MFG:X;", "--picture", "p.png", "--lib", "l.so"},
+                      &o, &error))
+        << error;
+    EXPECT_EQ(o.address, "printer.local:9101");
+    EXPECT_EQ(o.languages, (std::vector<std::string>{"en", "ZH_CN"}));
+    EXPECT_EQ(o.sourceType, 0x80000001u);
+    EXPECT_EQ(o.queryFlags, 0x10u);
+    EXPECT_DOUBLE_EQ(o.timeoutSeconds, 2.5);
+    EXPECT_TRUE(o.deviceIdGiven);
+    EXPECT_EQ(o.deviceId, "MFG:X;");
+    EXPECT_EQ(o.picturePath, "p.png");
+    EXPECT_EQ(o.libraryPath, "l.so");
+}
+
+TEST(HostOptions, AllLanguagesAndDefaults) {
+    HostOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"replay", "--reply", "r.txt", "--lang", "all"}, &o, &error)) << error;
+    EXPECT_EQ(o.languages.size(), 17u);
+    EXPECT_EQ(o.queryFlags, kDefaultQueryFlags);
+    EXPECT_EQ(o.sourceType, 1u);
+    EXPECT_FALSE(o.deviceIdGiven);
+}
+
+TEST(HostOptions, MistakesAreNamed) {
+    const struct { std::vector<std::string> words; const char *error; } cases[] = {
+        {{}, "no command given"},
+        {{"print"}, "unknown command print"},
+        {{"poll"}, "poll needs HOST[:PORT]"},
+        {{"replay"}, "replay needs --reply FILE"},
+        {{"status", "--lang", "EN"}, "status needs --state FILE"},
+        {{"poll", "h", "extra"}, "unexpected argument extra"},
+        {{"poll", "h", "--colour", "red"}, "unknown option --colour"},
+        {{"poll", "h", "--timeout"}, "--timeout needs a value"},
+        {{"poll", "h", "--timeout", "0"}, "bad value for --timeout: \"0\""},
+        {{"poll", "h", "--flags", "0x1G"}, "bad value for --flags: \"0x1G\""},
+        {{"poll", "h", "--source", "-1"}, "bad value for --source: \"-1\""},
+        {{"poll", "h", "--lang", ","}, "bad value for --lang: \",\""},
+    };
+    for (const auto &c : cases) {
+        HostOptions o;
+        std::string error;
+        EXPECT_FALSE(Parse(c.words, &o, &error));
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(PrinterAddress, HostAndOptionalPort) {
+    const struct { const char *address; bool ok; const char *host; int port; } cases[] = {
+        {"127.0.0.1", true, "127.0.0.1", 9100}, {"printer:9101", true, "printer", 9101},
+        {"printer:0", false, "", 0},            {"printer:65536", false, "", 0},
+        {"printer:", false, "", 0},             {":9100", false, "", 0},
+        {"printer:91a", false, "", 0},
+    };
+    for (const auto &c : cases) {
+        std::string host;
+        int port = 0;
+        EXPECT_EQ(SplitHostAndPort(c.address, 9100, &host, &port), c.ok) << c.address;
+        if (c.ok) {
+            EXPECT_EQ(host, c.host);
+            EXPECT_EQ(port, c.port);
+        }
+    }
+}
+
+TEST(QueryRequests, EveryCommandLineWithAnArgumentIsOneAnswer) {
+    EXPECT_EQ(CountRequests(""), 0);
+    EXPECT_EQ(CountRequests("\x1B%-12345X@PJL\r\n\x1B%-12345X"), 0);
+    EXPECT_EQ(CountRequests("\x1B%-12345X@PJL\r\n@PJL INFO CONFIG\r\n@PJL INQUIRE INTRAY1SIZE\r\n"
+                            "@PJL INFO OUTBINSTATUS\r\n\x1B%-12345X"),
+              3);
+    EXPECT_EQ(CountRequests("\x1B%-12345X@PJL INFO ZEMA\r\n\x1B%-12345X"), 1);
+}
+
+TEST(TextEncoding, LibraryTextsBecomeUtf8) {
+    EXPECT_EQ(AnsiCodePageOf("jp"), 932u);
+    EXPECT_EQ(AnsiCodePageOf("PL"), 1250u);
+    EXPECT_EQ(AnsiCodePageOf("DE"), 1252u);
+    EXPECT_EQ(AnsiToUtf8("Schlie\xDF" "en", 1252), "Schlie\xC3\x9F" "en");
+    EXPECT_EQ(AnsiToUtf8("\xB9", 1250), "\xC4\x85");           // a with ogonek
+    EXPECT_EQ(AnsiToUtf8("\x83\x67\x83\x8C\x83\x43", 932), "\xE3\x83\x88\xE3\x83\xAC\xE3\x82\xA4");
+    EXPECT_EQ(AnsiToUtf8("A\x81", 932), "A\xEF\xBF\xBD");      // a lead byte without its trail
+    EXPECT_EQ(DisplayLength("\xE3\x83\x88\xE3\x83\xAC x"), 4u);
+}
+
+}  // namespace
