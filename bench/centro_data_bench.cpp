@@ -3,66 +3,16 @@
 // flat as the reply grows.
 #include <benchmark/benchmark.h>
 
-#include <string.h>
-
 #include <string>
 
-#include "pat.h"
-#include "platform/platform.h"
-#include "prninfo/record.h"
-#include "support/pjl_texts.h"
-#include "support/reply_tree.h"
+#include "centro_data_fixtures.h"
 
 namespace {
 
-const char *const kListNames[] = {"pEngineStatus", "pLoadedEmul", "pLoadedFont",   "pTrayInfo",   "pOutBinInfo",
-                                  "pDeviceInfo",   "pEmulUniqInfo", "pCounterInfo", "pSupplyInfo", "pColorCorrection"};
-
-void ReleaseRecord(PrnInfoEx *record) {
-    for (const char *name : kListNames) ClearItemList(record, name);
-    for (char **text : {&record->pModelName, &record->pMakerName, &record->pDescription, &record->pSYSVersion,
-                        &record->pMainProgVersion, &record->pKMSVersion}) {
-        if (*text != nullptr) GlobalFree(*text);
-        *text = nullptr;
-    }
-}
-
-PrnInfoEx FreshRecord() {
-    PrnInfoEx record;
-    memset(&record, 0, sizeof record);
-    record.dwVersion = PAT_PRNINFOEX_MIN_VERSION;
-    return record;
-}
-
-PatInfoNode *FullQuery() {
-    PrnInfoEx asked = FreshRecord();
-    for (uint16_t id : {3, 4, 5, 6, 11, 1}) {
-        PatItem *tray = FindOrAddItem(HeadField(&asked.pTrayInfo), kTrayItemSize, id, &asked.nTrayInfo);
-        (void)tray;
-    }
-    PatInfoNode *query = PatCreateQueryInfo(&asked, 2, kFullQueryFlags);
-    ReleaseRecord(&asked);
-    return query;
-}
-
-// The full reply, then more answers about the trays and status lines the
-// library does not read, until the reply has `size` bytes.
-std::string LargeReply(size_t size) {
-    const std::string full = kFullReplyText;
-    const std::string trayAnswers = full.substr(full.find("@PJL INQUIRE INTRAY1SIZE"),
-                                                full.find("@PJL INFO OUTBINSTATUS") -
-                                                    full.find("@PJL INQUIRE INTRAY1SIZE"));
-    const std::string padding =
-        "@PJL INFO STATUS\r\nCODE=10001\r\nDISPLAY=\"READY\"\r\nONLINE=TRUE\r\n"
-        "PADDING [2 ENUMERATED]\r\n\tLINE ONE\r\n\tLINE=TWO\r\n\f";
-    std::string reply = full;
-    while (reply.size() + trayAnswers.size() + padding.size() < size) reply += trayAnswers + padding;
-    while (reply.size() + padding.size() < size) reply += padding;
-    return reply;
-}
+using namespace bench_fixtures;
 
 void RunReply(benchmark::State &state, const std::string &reply) {
-    PatInfoNode *tree = MakeReplyTree(FullQuery(), reply.c_str(), kFullDeviceId);
+    PatInfoNode *tree = ReplyTreeFor(reply);
     for (auto _ : state) {
         PrnInfoEx record = FreshRecord();
         if (!PatSetCentroDataTo(tree, 0, &record, 2)) state.SkipWithError("the reply was refused");
@@ -79,10 +29,12 @@ void RunReply(benchmark::State &state, const std::string &reply) {
 void BM_FullQueryReply(benchmark::State &state) { RunReply(state, kFullReplyText); }
 void BM_Reply16K(benchmark::State &state) { RunReply(state, LargeReply(16 * 1024)); }
 void BM_Reply64K(benchmark::State &state) { RunReply(state, LargeReply(64 * 1024)); }
+void BM_Reply64KAnswersLast(benchmark::State &state) { RunReply(state, LargeReply(64 * 1024, true)); }
 
 BENCHMARK(BM_FullQueryReply);
 BENCHMARK(BM_Reply16K);
 BENCHMARK(BM_Reply64K);
+BENCHMARK(BM_Reply64KAnswersLast);
 
 }  // namespace
 

@@ -147,6 +147,32 @@ TEST_F(CentroData, FirstEchoDecidesAndAFormFeedAnywhereAfterItCounts) {
     EXPECT_EQ(record.nOutBinInfo, 1u);
 }
 
+// A long query (repeated trays) is checked in several passes over the reply;
+// an argument missing late in the query must still be caught.
+TEST_F(CentroData, LongQueriesAreCheckedToTheirLastArgument) {
+    auto longQuery = [] {
+        PrnInfoEx asked = MakeRecord();
+        for (int i = 0; i < 12; ++i) AddTestItem(&asked.pTrayInfo, &asked.nTrayInfo, 3);
+        AddTestItem(&asked.pTrayInfo, &asked.nTrayInfo, 4);
+        PatInfoNode *query = PatCreateQueryInfo(&asked, 2, 0x8);  // 55 arguments
+        ReleaseRecord(&asked);
+        return query;
+    };
+    const std::string full = kFullReplyText;
+    const size_t tray1 = full.find("@PJL INQUIRE INTRAY1SIZE");
+    const size_t tray2 = full.find("@PJL INQUIRE INTRAY2SIZE");
+    const size_t tray3 = full.find("@PJL INQUIRE INTRAY3SIZE");
+    const size_t frontCover = full.find("@PJL INQUIRE FRONTCOVER");
+    const std::string printTrays = full.substr(frontCover, tray1 - frontCover);
+    const std::string withoutTray2 = printTrays + full.substr(tray1, tray2 - tray1);
+    const std::string withTray2 = printTrays + full.substr(tray1, tray3 - tray1);
+    ExpectRefusedUntouched(MakeReplyTree(longQuery(), withoutTray2.c_str(), nullptr), PAT_ERROR_INCOMPLETE_REPLY);
+    ReleaseRecord(&record);
+    EXPECT_EQ(Apply(MakeReplyTree(longQuery(), withTray2.c_str(), nullptr)), 1);
+    EXPECT_EQ(GetLastError(), 0u);
+    EXPECT_EQ(record.nTrayInfo, 3u);  // the bypass tray came with the print-tray answers
+}
+
 TEST_F(CentroData, QueryTextThatBreaksTheGrammarIsInvalidData) {
     PatInfoNode *query = MakeTestNode(PAT_TREE_QUERY_ROOT, nullptr, 0);
     AttachText(query, PAT_NODE_PJL_TEXT, "@PJL INFO CONFIG\r\n@PJL INFO X:\r\n");

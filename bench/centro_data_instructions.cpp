@@ -1,0 +1,31 @@
+// Runs PatSetCentroDataTo a given number of times on one reply, for counting
+// executed instructions from outside (valgrind cannot run i386 programs
+// here; qemu's execution log can):
+//   qemu-i386-static -singlestep -d exec,nochain -D /dev/stdout \
+//     build/native/centro_data_instructions 65536 2 | grep -c Trace
+// The count for 2 calls minus the count for 1 is the cost of one call.
+// Size 0 means the reply to the full query; a third argument "last" puts the
+// answers after the padding.
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "centro_data_fixtures.h"
+
+using namespace bench_fixtures;
+
+int main(int argc, char **argv) {
+    const size_t size = argc > 1 ? strtoul(argv[1], nullptr, 10) : 0;
+    const long calls = argc > 2 ? strtol(argv[2], nullptr, 10) : 1;
+    const bool answersLast = argc > 3 && strcmp(argv[3], "last") == 0;
+    const std::string reply = size == 0 ? std::string(kFullReplyText) : LargeReply(size, answersLast);
+    PatInfoNode *tree = ReplyTreeFor(reply);
+    for (long i = 0; i < calls; ++i) {
+        PrnInfoEx record = FreshRecord();
+        if (!PatSetCentroDataTo(tree, 0, &record, 2)) return 1;
+        ReleaseRecord(&record);
+    }
+    FreeTestTree(tree);
+    fprintf(stderr, "%zu reply bytes, %ld calls\n", reply.size(), calls);
+    return 0;
+}
