@@ -35,7 +35,7 @@ struct OptionNameCodeRow {
 const OptionNameCodeRow kOptionNameCodes[] = {{102, 830}, {104, 831}, {37, 836}, {114, 837}, {115, 838}, {7, 839}};
 
 const Label kOptionFallbacks[] = {
-    {1, "Duplex Unit"}, {3, "Hard Disk"}, {16, "Bypass Tray Unit"}, {144, "Document Feeder"}, {131, "Bridge Unit"},
+    {1, "Duplex Unit"}, {3, "Hard Disk"}, {144, "Document Feeder"}, {131, "Bridge Unit"},
     {12, "Punch Unit (JP 2 holes)"}, {132, "Punch Unit (US 2/3 holes)"}, {133, "Punch Unit (JP 2 / EU 4 holes)"},
     {134, "Punch Unit (NEU 4 holes)"}};
 

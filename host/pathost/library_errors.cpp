@@ -9,7 +9,7 @@ namespace {
 const char *Meaning(uint32_t code) {
     switch (code) {
         case PAT_OK: return "success";
-        case PAT_ERROR_NOT_ENOUGH_MEMORY: return "not enough memory";
+        case PAT_ERROR_NOT_ENOUGH_MEMORY: return "not enough memory, or the status selection failed";
         case PAT_ERROR_INVALID_DATA: return "invalid data: the text breaks the PJL reply grammar";
         case PAT_ERROR_INVALID_PARAMETER: return "invalid parameter";
         case PAT_ERROR_CALL_NOT_IMPLEMENTED: return "not implemented by this library";

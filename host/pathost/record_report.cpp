@@ -89,6 +89,9 @@ std::string OutputBinName(Report &report, uint16_t binId) {
 }
 
 std::string OptionName(Report &report, uint16_t optionId) {
+    const uint16_t kBypassTrayOption = 16, kBypassTray = 1;
+    // The library has a name for the tray this option adds, if not for the option.
+    if (optionId == kBypassTrayOption) return TrayName(report, kBypassTray);
     const uint32_t code = OptionNameCode(optionId);
     if (code == 0) return OptionFallbackName(optionId);
     return DisplayName(report, kDeviceNameOption, &code, OptionFallbackName(optionId));

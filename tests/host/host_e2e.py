@@ -236,7 +236,10 @@ def case_simulator(args):
                 s.send(bytes([byte]))
             reply = b""
             while reply.count(b"\f") < FULL_QUERY_ANSWERS:
-                reply += s.recv(4096)
+                chunk = s.recv(4096)
+                if not chunk:
+                    break
+                reply += chunk
         check(reply == reference, "a byte-wise request got another answer")
         # Several polls at once, each on its own connection.
         results = [None] * 8
