@@ -96,14 +96,7 @@ dev_test() {
 dev_demo() {
   setup_if_needed
   dev_build native win32
-  if [ -x "$ROOT/tools/dev/demo.sh" ]; then
-    "$ROOT/tools/dev/demo.sh" "$@"
-  else
-    echo "== the Windows host under Wine"
-    "$ROOT/tools/dev/wine-run" "$ROOT/build/win32/demohost.exe"
-    echo "== the Linux host"
-    "$ROOT/build/native/demohost"
-  fi
+  "$ROOT/tools/dev/demo.sh" "$@"
 }
 
 dev_fuzz() {
