@@ -4,7 +4,19 @@
  * The printer-model data library for one printer family: status texts in 17
  * languages, the status picture, the PJL query and the reading of its reply,
  * and the names of trays, output bins and options.  Everything that crosses
- * the boundary is declared here, with its exact 32-bit layout.
+ * the boundary is declared here, for both widths of the library:
+ *
+ *   - the 32-bit library (patmodel.dll PE32, libpatmodel.so i386) uses the
+ *     exact 32-bit layouts pinned below (PrnInfoEx 160 bytes, node header 24);
+ *   - the 64-bit library (patmodel.dll PE32+, libpatmodel.so x86-64) uses the
+ *     same structures, same field order and field types, in their natural
+ *     64-bit layout: pointers take 8 bytes and the compiler's alignment.
+ *
+ * Both layouts are pinned with PAT_LAYOUT(32-bit offset, 64-bit offset), so a
+ * host can check either against its own compiler.  Numbers that the interface
+ * defines as 32-bit (status codes, ids, counts, every dw field) stay 32-bit
+ * on both widths.  A structure built for one width and passed to a library
+ * of the other width is a host error the library cannot detect.
  *
  * Every export uses the stdcall convention and reports through the thread's
  * last-error value (GetLastError), success included.  Memory the library hands
@@ -18,10 +30,22 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* stdcall on 32-bit x86; x86-64 has one calling convention. */
 #if defined(_WIN32)
 #define PATAPI __stdcall
-#else
+#elif defined(__i386__)
 #define PATAPI __attribute__((stdcall))
+#else
+#define PATAPI
+#endif
+
+/* PAT_LAYOUT(a, b): a in the 32-bit layout, b in the 64-bit one. */
+#if UINTPTR_MAX > 0xFFFFFFFFu
+#define PAT_64BIT_LAYOUT 1
+#define PAT_LAYOUT(size32, size64) (size64)
+#else
+#define PAT_64BIT_LAYOUT 0
+#define PAT_LAYOUT(size32, size64) (size32)
 #endif
 
 #ifdef __cplusplus
@@ -31,7 +55,7 @@ extern "C" {
 #define PAT_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
 
-PAT_STATIC_ASSERT(sizeof(void *) == 4, "patmodel is a 32-bit interface");
+PAT_STATIC_ASSERT(sizeof(void *) == PAT_LAYOUT(4, 8), "a 32-bit or a 64-bit interface");
 
 typedef int32_t PatBool;
 
@@ -85,14 +109,21 @@ typedef struct PatInfoNode {
     uint32_t dwLength;
 } PatInfoNode;
 
-PAT_STATIC_ASSERT(sizeof(PatInfoNode) == 24, "info node header");
-PAT_STATIC_ASSERT(offsetof(PatInfoNode, pParent) == 4, "pParent");
-PAT_STATIC_ASSERT(offsetof(PatInfoNode, pFirstChild) == 8, "pFirstChild");
-PAT_STATIC_ASSERT(offsetof(PatInfoNode, pNextSibling) == 12, "pNextSibling");
-PAT_STATIC_ASSERT(offsetof(PatInfoNode, pLastChild) == 16, "pLastChild");
-PAT_STATIC_ASSERT(offsetof(PatInfoNode, dwLength) == 20, "dwLength");
+/* The header's size; the payload follows it directly. */
+#define PAT_INFO_NODE_HEADER_SIZE PAT_LAYOUT(24u, 48u)
+
+PAT_STATIC_ASSERT(sizeof(PatInfoNode) == PAT_INFO_NODE_HEADER_SIZE, "info node header");
+PAT_STATIC_ASSERT(offsetof(PatInfoNode, pParent) == PAT_LAYOUT(4, 8), "pParent");
+PAT_STATIC_ASSERT(offsetof(PatInfoNode, pFirstChild) == PAT_LAYOUT(8, 16), "pFirstChild");
+PAT_STATIC_ASSERT(offsetof(PatInfoNode, pNextSibling) == PAT_LAYOUT(12, 24), "pNextSibling");
+PAT_STATIC_ASSERT(offsetof(PatInfoNode, pLastChild) == PAT_LAYOUT(16, 32), "pLastChild");
+PAT_STATIC_ASSERT(offsetof(PatInfoNode, dwLength) == PAT_LAYOUT(20, 40), "dwLength");
 
 #define PAT_NODE_PAYLOAD(node) ((void *)((PatInfoNode *)(node) + 1))
+
+/* A node payload that holds a pointer (the status tree's record links). */
+#define PAT_NODE_POINTER_PAYLOAD_SIZE PAT_LAYOUT(4u, 8u)
+PAT_STATIC_ASSERT(sizeof(void *) == PAT_NODE_POINTER_PAYLOAD_SIZE, "pointer payload");
 
 /* Node ids with a fixed meaning. */
 #define PAT_TREE_STATUS_ROOT    10u
@@ -194,31 +225,45 @@ typedef struct PatSupplyItem {
     uint32_t dwLevel;
 } PatSupplyItem;
 
-PAT_STATIC_ASSERT(offsetof(PatItem, wId) == 8, "item wId");
-PAT_STATIC_ASSERT(sizeof(PatEngineStatusItem) == 272, "engine status item");
-PAT_STATIC_ASSERT(offsetof(PatEngineStatusItem, dwStatusCode) == 12, "status code");
-PAT_STATIC_ASSERT(offsetof(PatEngineStatusItem, szText) == 16, "status text");
-PAT_STATIC_ASSERT(sizeof(PatLoadedEmulItem) == 28, "emulation item");
-PAT_STATIC_ASSERT(offsetof(PatLoadedEmulItem, szVersion) == 10, "emulation version");
-PAT_STATIC_ASSERT(sizeof(PatLoadedFontItem) == 12, "font item");
-PAT_STATIC_ASSERT(sizeof(PatTrayItem) == 20, "tray item");
-PAT_STATIC_ASSERT(offsetof(PatTrayItem, wPaperSize) == 10, "tray paper size");
-PAT_STATIC_ASSERT(offsetof(PatTrayItem, wLevel) == 12, "tray level");
-PAT_STATIC_ASSERT(offsetof(PatTrayItem, wMediaType) == 14, "tray media");
-PAT_STATIC_ASSERT(offsetof(PatTrayItem, dwFlags) == 16, "tray flags");
-PAT_STATIC_ASSERT(sizeof(PatOutBinItem) == 12, "output bin item");
-PAT_STATIC_ASSERT(offsetof(PatOutBinItem, wState) == 10, "bin state");
-PAT_STATIC_ASSERT(sizeof(PatDeviceItem) == 12, "device item");
-PAT_STATIC_ASSERT(sizeof(PatEmulUniqItem) == 56, "emulation-specific item");
-PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, dwMemoryMode) == 12, "memory mode");
-PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, szOtherInfo) == 16, "other info");
-PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, dwRotation) == 52, "rotation");
-PAT_STATIC_ASSERT(sizeof(PatCounterItem) == 16, "counter item");
-PAT_STATIC_ASSERT(offsetof(PatCounterItem, dwValue) == 12, "counter value");
-PAT_STATIC_ASSERT(sizeof(PatSupplyItem) == 16, "supply item");
+/* Item sizes, as the library writes them to dwSize (sizeof the item). */
+#define PAT_ENGINE_STATUS_ITEM_SIZE PAT_LAYOUT(272u, 280u)
+#define PAT_LOADED_EMUL_ITEM_SIZE   PAT_LAYOUT(28u, 32u)
+#define PAT_LOADED_FONT_ITEM_SIZE   PAT_LAYOUT(12u, 16u)
+#define PAT_TRAY_ITEM_SIZE          PAT_LAYOUT(20u, 24u)
+#define PAT_OUT_BIN_ITEM_SIZE       PAT_LAYOUT(12u, 16u)
+#define PAT_DEVICE_ITEM_SIZE        PAT_LAYOUT(12u, 16u)
+#define PAT_EMUL_UNIQ_ITEM_SIZE     PAT_LAYOUT(56u, 64u)
+#define PAT_COUNTER_ITEM_SIZE       PAT_LAYOUT(16u, 24u)
+#define PAT_SUPPLY_ITEM_SIZE        PAT_LAYOUT(16u, 24u)
+
+PAT_STATIC_ASSERT(offsetof(PatItem, dwSize) == PAT_LAYOUT(4, 8), "item dwSize");
+PAT_STATIC_ASSERT(offsetof(PatItem, wId) == PAT_LAYOUT(8, 12), "item wId");
+PAT_STATIC_ASSERT(sizeof(PatEngineStatusItem) == PAT_ENGINE_STATUS_ITEM_SIZE, "engine status item");
+PAT_STATIC_ASSERT(offsetof(PatEngineStatusItem, dwStatusCode) == PAT_LAYOUT(12, 16), "status code");
+PAT_STATIC_ASSERT(offsetof(PatEngineStatusItem, szText) == PAT_LAYOUT(16, 20), "status text");
+PAT_STATIC_ASSERT(sizeof(PatLoadedEmulItem) == PAT_LOADED_EMUL_ITEM_SIZE, "emulation item");
+PAT_STATIC_ASSERT(offsetof(PatLoadedEmulItem, szVersion) == PAT_LAYOUT(10, 14), "emulation version");
+PAT_STATIC_ASSERT(sizeof(PatLoadedFontItem) == PAT_LOADED_FONT_ITEM_SIZE, "font item");
+PAT_STATIC_ASSERT(sizeof(PatTrayItem) == PAT_TRAY_ITEM_SIZE, "tray item");
+PAT_STATIC_ASSERT(offsetof(PatTrayItem, wPaperSize) == PAT_LAYOUT(10, 14), "tray paper size");
+PAT_STATIC_ASSERT(offsetof(PatTrayItem, wLevel) == PAT_LAYOUT(12, 16), "tray level");
+PAT_STATIC_ASSERT(offsetof(PatTrayItem, wMediaType) == PAT_LAYOUT(14, 18), "tray media");
+PAT_STATIC_ASSERT(offsetof(PatTrayItem, dwFlags) == PAT_LAYOUT(16, 20), "tray flags");
+PAT_STATIC_ASSERT(sizeof(PatOutBinItem) == PAT_OUT_BIN_ITEM_SIZE, "output bin item");
+PAT_STATIC_ASSERT(offsetof(PatOutBinItem, wState) == PAT_LAYOUT(10, 14), "bin state");
+PAT_STATIC_ASSERT(sizeof(PatDeviceItem) == PAT_DEVICE_ITEM_SIZE, "device item");
+PAT_STATIC_ASSERT(sizeof(PatEmulUniqItem) == PAT_EMUL_UNIQ_ITEM_SIZE, "emulation-specific item");
+PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, dwMemoryMode) == PAT_LAYOUT(12, 16), "memory mode");
+PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, szOtherInfo) == PAT_LAYOUT(16, 20), "other info");
+PAT_STATIC_ASSERT(offsetof(PatEmulUniqItem, dwRotation) == PAT_LAYOUT(52, 56), "rotation");
+PAT_STATIC_ASSERT(sizeof(PatCounterItem) == PAT_COUNTER_ITEM_SIZE, "counter item");
+PAT_STATIC_ASSERT(offsetof(PatCounterItem, dwValue) == PAT_LAYOUT(12, 16), "counter value");
+PAT_STATIC_ASSERT(sizeof(PatSupplyItem) == PAT_SUPPLY_ITEM_SIZE, "supply item");
+PAT_STATIC_ASSERT(offsetof(PatSupplyItem, dwLevel) == PAT_LAYOUT(12, 16), "supply level");
 
 #define PAT_PRNINFOEX_MIN_VERSION 404u
 
+/* Offsets in the comments are those of the 32-bit layout. */
 typedef struct PrnInfoEx {
     uint32_t dwVersion;             /* 0x00, at least 404 */
     uint8_t bReserved04[4];         /* 0x04 */
@@ -262,27 +307,44 @@ typedef struct PrnInfoEx {
     PatItem *pColorCorrection;      /* 0x9C */
 } PrnInfoEx;
 
-PAT_STATIC_ASSERT(sizeof(PrnInfoEx) == 160, "PrnInfoEx is 160 bytes");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nEngineStatus) == 0x08, "nEngineStatus");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pEngineStatus) == 0x0C, "pEngineStatus");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pModelName) == 0x10, "pModelName");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pKMSVersion) == 0x24, "pKMSVersion");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwMemoryKB) == 0x28, "dwMemoryKB");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bState) == 0x2C, "bState");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bModelIndex) == 0x2D, "bModelIndex");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bNoResponse) == 0x31, "bNoResponse");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwEmulWord) == 0x34, "dwEmulWord");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nLoadedEmul) == 0x38, "nLoadedEmul");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pLoadedFont) == 0x44, "pLoadedFont");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwTrayWord) == 0x48, "dwTrayWord");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pTrayInfo) == 0x50, "pTrayInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwOutBinWord) == 0x54, "dwOutBinWord");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pOutBinInfo) == 0x5C, "pOutBinInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pDeviceInfo) == 0x64, "pDeviceInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pEmulUniqInfo) == 0x6C, "pEmulUniqInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nCounterInfo) == 0x88, "nCounterInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pSupplyInfo) == 0x94, "pSupplyInfo");
-PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pColorCorrection) == 0x9C, "pColorCorrection");
+/* The record's size; the library's private status record copy is as large. */
+#define PAT_PRNINFOEX_SIZE PAT_LAYOUT(160u, 256u)
+
+PAT_STATIC_ASSERT(sizeof(PrnInfoEx) == PAT_PRNINFOEX_SIZE, "PrnInfoEx");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nEngineStatus) == PAT_LAYOUT(0x08, 0x08), "nEngineStatus");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pEngineStatus) == PAT_LAYOUT(0x0C, 0x10), "pEngineStatus");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pModelName) == PAT_LAYOUT(0x10, 0x18), "pModelName");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pMakerName) == PAT_LAYOUT(0x14, 0x20), "pMakerName");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pDescription) == PAT_LAYOUT(0x18, 0x28), "pDescription");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pSYSVersion) == PAT_LAYOUT(0x1C, 0x30), "pSYSVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pMainProgVersion) == PAT_LAYOUT(0x20, 0x38), "pMainProgVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pKMSVersion) == PAT_LAYOUT(0x24, 0x40), "pKMSVersion");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwMemoryKB) == PAT_LAYOUT(0x28, 0x48), "dwMemoryKB");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bState) == PAT_LAYOUT(0x2C, 0x4C), "bState");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bModelIndex) == PAT_LAYOUT(0x2D, 0x4D), "bModelIndex");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bNoResponse) == PAT_LAYOUT(0x31, 0x51), "bNoResponse");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwEmulWord) == PAT_LAYOUT(0x34, 0x54), "dwEmulWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nLoadedEmul) == PAT_LAYOUT(0x38, 0x58), "nLoadedEmul");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pLoadedEmul) == PAT_LAYOUT(0x3C, 0x60), "pLoadedEmul");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nLoadedFont) == PAT_LAYOUT(0x40, 0x68), "nLoadedFont");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pLoadedFont) == PAT_LAYOUT(0x44, 0x70), "pLoadedFont");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwTrayWord) == PAT_LAYOUT(0x48, 0x78), "dwTrayWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nTrayInfo) == PAT_LAYOUT(0x4C, 0x7C), "nTrayInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pTrayInfo) == PAT_LAYOUT(0x50, 0x80), "pTrayInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, dwOutBinWord) == PAT_LAYOUT(0x54, 0x88), "dwOutBinWord");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nOutBinInfo) == PAT_LAYOUT(0x58, 0x8C), "nOutBinInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pOutBinInfo) == PAT_LAYOUT(0x5C, 0x90), "pOutBinInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nDeviceInfo) == PAT_LAYOUT(0x60, 0x98), "nDeviceInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pDeviceInfo) == PAT_LAYOUT(0x64, 0xA0), "pDeviceInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nEmulUniqInfo) == PAT_LAYOUT(0x68, 0xA8), "nEmulUniqInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pEmulUniqInfo) == PAT_LAYOUT(0x6C, 0xB0), "pEmulUniqInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, bReserved70) == PAT_LAYOUT(0x70, 0xB8), "bReserved70");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nCounterInfo) == PAT_LAYOUT(0x88, 0xD0), "nCounterInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pCounterInfo) == PAT_LAYOUT(0x8C, 0xD8), "pCounterInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nSupplyInfo) == PAT_LAYOUT(0x90, 0xE0), "nSupplyInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pSupplyInfo) == PAT_LAYOUT(0x94, 0xE8), "pSupplyInfo");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, nColorCorrection) == PAT_LAYOUT(0x98, 0xF0), "nColorCorrection");
+PAT_STATIC_ASSERT(offsetof(PrnInfoEx, pColorCorrection) == PAT_LAYOUT(0x9C, 0xF8), "pColorCorrection");
 
 /* ---- Basic record PrnInfo ---------------------------------------------- */
 
@@ -382,10 +444,13 @@ PAT_STATIC_ASSERT(offsetof(PrnInfo, bReserved2376) == 2376, "end of tray media")
 
 /* ---- Peripheral information PMInfo ------------------------------------- */
 
-/* In peripheral information a pointer is absent when it is null or
- * PAT_PM_ABSENT, and a 32-bit number is absent when it equals PAT_PM_ABSENT.
- * Only the fields named here are read; the reserved stretches are the host's. */
+/* In peripheral information a pointer is absent when it is null or has all
+ * its bits set (PAT_PM_ABSENT_POINTER), and a 32-bit number is absent when it
+ * equals PAT_PM_ABSENT.  Only the fields named here are read; the reserved
+ * stretches are the host's.  Offsets in the comments are those of the 32-bit
+ * layout; the assertions below give both. */
 #define PAT_PM_ABSENT 0xFFFFFFFFu
+#define PAT_PM_ABSENT_POINTER ((void *)UINTPTR_MAX)
 
 /* A list: a number of entries and an array of that many entry pointers. */
 typedef struct PatPMList {
@@ -489,38 +554,38 @@ typedef struct PatPMInfoH {
     PatPMList *pTraysB;          /* 40: PatPMTrayEntryB entries */
 } PatPMInfoH;
 
-PAT_STATIC_ASSERT(sizeof(PatPMList) == 8, "PM list");
-PAT_STATIC_ASSERT(offsetof(PatPMList, ppEntries) == 4, "PM list entries");
-PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pSYSVersion) == 4, "general sys version");
-PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, dwMemoryBytes) == 8, "general memory");
-PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pMakerName) == 16, "general maker");
-PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwCode) == 4, "engine status code");
-PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, pText) == 8, "engine status text");
-PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwSeverity) == 12, "engine status severity");
-PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pVersion) == 4, "emulation version");
-PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pName) == 8, "emulation name");
-PAT_STATIC_ASSERT(offsetof(PatPMOutBinEntry, dwStatus) == 4, "bin status");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwStatus) == 4, "tray A status");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwFirstDimension) == 20, "tray A first dimension");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwSecondDimension) == 24, "tray A second dimension");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pMediaName) == 40, "tray A media name");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwMediaBits) == 56, "tray A media bits");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pExtendedMediaBits) == 60, "tray A extended media");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwTrayFlags) == 68, "tray A flags");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwStatus) == 4, "tray B status");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwFirstDimension) == 20, "tray B first dimension");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwSecondDimension) == 24, "tray B second dimension");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, pMediaName) == 28, "tray B media name");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwMediaBits) == 40, "tray B media bits");
-PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwTrayFlags) == 48, "tray B flags");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pFonts) == 4, "D fonts");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEmulations) == 8, "D emulations");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEngineStatus) == 24, "D engine status");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoE, pEngineStatus) == 4, "E engine status");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysA) == 4, "H trays A");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOutBins) == 8, "H output bins");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOptions) == 24, "H options");
-PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysB) == 40, "H trays B");
+PAT_STATIC_ASSERT(sizeof(PatPMList) == PAT_LAYOUT(8, 16), "PM list");
+PAT_STATIC_ASSERT(offsetof(PatPMList, ppEntries) == PAT_LAYOUT(4, 8), "PM list entries");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pSYSVersion) == PAT_LAYOUT(4, 8), "general sys version");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, dwMemoryBytes) == PAT_LAYOUT(8, 16), "general memory");
+PAT_STATIC_ASSERT(offsetof(PatPMGeneralBlock, pMakerName) == PAT_LAYOUT(16, 24), "general maker");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwCode) == PAT_LAYOUT(4, 4), "engine status code");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, pText) == PAT_LAYOUT(8, 8), "engine status text");
+PAT_STATIC_ASSERT(offsetof(PatPMEngineStatusEntry, dwSeverity) == PAT_LAYOUT(12, 16), "engine status severity");
+PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pVersion) == PAT_LAYOUT(4, 8), "emulation version");
+PAT_STATIC_ASSERT(offsetof(PatPMEmulationEntry, pName) == PAT_LAYOUT(8, 16), "emulation name");
+PAT_STATIC_ASSERT(offsetof(PatPMOutBinEntry, dwStatus) == PAT_LAYOUT(4, 8), "bin status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwStatus) == PAT_LAYOUT(4, 8), "tray A status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwFirstDimension) == PAT_LAYOUT(20, 24), "tray A first dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwSecondDimension) == PAT_LAYOUT(24, 28), "tray A second dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pMediaName) == PAT_LAYOUT(40, 48), "tray A media name");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwMediaBits) == PAT_LAYOUT(56, 68), "tray A media bits");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, pExtendedMediaBits) == PAT_LAYOUT(60, 72), "tray A extended media");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryA, dwTrayFlags) == PAT_LAYOUT(68, 84), "tray A flags");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwStatus) == PAT_LAYOUT(4, 8), "tray B status");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwFirstDimension) == PAT_LAYOUT(20, 24), "tray B first dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwSecondDimension) == PAT_LAYOUT(24, 28), "tray B second dimension");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, pMediaName) == PAT_LAYOUT(28, 32), "tray B media name");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwMediaBits) == PAT_LAYOUT(40, 48), "tray B media bits");
+PAT_STATIC_ASSERT(offsetof(PatPMTrayEntryB, dwTrayFlags) == PAT_LAYOUT(48, 56), "tray B flags");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pFonts) == PAT_LAYOUT(4, 8), "D fonts");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEmulations) == PAT_LAYOUT(8, 16), "D emulations");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoD, pEngineStatus) == PAT_LAYOUT(24, 40), "D engine status");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoE, pEngineStatus) == PAT_LAYOUT(4, 8), "E engine status");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysA) == PAT_LAYOUT(4, 8), "H trays A");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOutBins) == PAT_LAYOUT(8, 16), "H output bins");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pOptions) == PAT_LAYOUT(24, 40), "H options");
+PAT_STATIC_ASSERT(offsetof(PatPMInfoH, pTraysB) == PAT_LAYOUT(40, 64), "H trays B");
 
 /* Flags of PatPMInfoToPrnInfoEx; their meaning depends on the source type. */
 #define PAT_PM_FLAG_STATUS     0x001u /* 1: status word; 2/4/8: status bits; 0x8000: general block */
@@ -543,15 +608,17 @@ typedef struct PatBitmapInfo {
     uint8_t bTag;
     uint8_t bReserved[3];
     uint32_t dwCount;    /* number of elements */
-    uint32_t dwElemSize; /* 16 for tag 201, 48 for tag 200 */
+    uint32_t dwElemSize; /* PAT_BITMAP_INFO_SIZE for tag 201, 48 for tag 200 */
     void *pElems;        /* the elements, back to back */
 } PatBitmapInfo;
 
-PAT_STATIC_ASSERT(sizeof(PatBitmapInfo) == 16, "bitmap info");
+#define PAT_BITMAP_INFO_SIZE PAT_LAYOUT(16u, 24u)
+
+PAT_STATIC_ASSERT(sizeof(PatBitmapInfo) == PAT_BITMAP_INFO_SIZE, "bitmap info");
 PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, bTag) == 0, "bTag");
 PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, dwCount) == 4, "dwCount");
 PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, dwElemSize) == 8, "dwElemSize");
-PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, pElems) == 12, "pElems");
+PAT_STATIC_ASSERT(offsetof(PatBitmapInfo, pElems) == PAT_LAYOUT(12, 16), "pElems");
 
 /* Raster operations of a layer (the GDI codes). */
 #define PAT_ROP_SRCCOPY  0x00CC0020u /* opaque bitmap (odd layer number) */

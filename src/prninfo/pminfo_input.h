@@ -1,5 +1,5 @@
 // Reading the host's peripheral information, where a pointer is absent when
-// null or 0xFFFFFFFF and a number is absent when it is 0xFFFFFFFF.  Whatever
+// null or all ones and a number is absent when it is 0xFFFFFFFF.  Whatever
 // is absent is skipped, never dereferenced.
 #pragma once
 
@@ -10,7 +10,7 @@
 inline bool IsAbsentNumber(uint32_t value) { return value == PAT_PM_ABSENT; }
 
 inline bool IsAbsentPointer(const void *pointer) {
-    return pointer == nullptr || reinterpret_cast<uintptr_t>(pointer) == PAT_PM_ABSENT;
+    return pointer == nullptr || pointer == PAT_PM_ABSENT_POINTER;
 }
 
 // The text, or null when absent.

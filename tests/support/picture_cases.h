@@ -74,7 +74,7 @@ inline const PictureCase kPictureCases[] = {
 // holds exactly one layer list.
 inline std::vector<std::string> PictureText(const PatBitmapInfo *info) {
     EXPECT_EQ(info->bTag, 201);
-    EXPECT_EQ(info->dwElemSize, 16u);
+    EXPECT_EQ(info->dwElemSize, PAT_BITMAP_INFO_SIZE);
     EXPECT_EQ(info->dwCount, 1u);
     if (info->dwCount != 1 || info->pElems == nullptr) return {"(not one layer list)"};
     const auto *list = static_cast<const PatBitmapInfo *>(info->pElems);

@@ -30,7 +30,7 @@ std::ostream &operator<<(std::ostream &os, const Status &s) {
 std::vector<Status> EngineStatus(const PrnInfoEx &record) {
     std::vector<Status> out;
     for (const PatEngineStatusItem *item = record.pEngineStatus; item != nullptr; item = item->pNext) {
-        EXPECT_EQ(item->dwSize, 272u);
+        EXPECT_EQ(item->dwSize, PAT_ENGINE_STATUS_ITEM_SIZE);
         out.push_back({item->dwStatusCode, item->wId, item->szText});
     }
     return out;
@@ -143,7 +143,7 @@ TEST_F(DeviceId, CounterReplacesCounterAndEmptiesSupplies) {
     EXPECT_EQ(Parse("KTQ:12345/80/60;MFG:M;", &record), 0u);
     ASSERT_EQ(record.nCounterInfo, 1u);
     EXPECT_EQ(record.pCounterInfo->wId, 1);
-    EXPECT_EQ(record.pCounterInfo->dwSize, 16u);
+    EXPECT_EQ(record.pCounterInfo->dwSize, PAT_COUNTER_ITEM_SIZE);
     EXPECT_EQ(record.pCounterInfo->dwValue, 12345u);
     EXPECT_EQ(record.nSupplyInfo, 0u);
     EXPECT_EQ(record.pSupplyInfo, nullptr);

@@ -18,8 +18,8 @@
 
 namespace {
 
-PatPMList *const kAbsentList = reinterpret_cast<PatPMList *>(uintptr_t{PAT_PM_ABSENT});
-const char *const kAbsentText = reinterpret_cast<const char *>(uintptr_t{PAT_PM_ABSENT});
+PatPMList *const kAbsentList = static_cast<PatPMList *>(PAT_PM_ABSENT_POINTER);
+const char *const kAbsentText = static_cast<const char *>(PAT_PM_ABSENT_POINTER);
 constexpr uint32_t kAbsent = PAT_PM_ABSENT;
 
 // A host list over entries the test owns.
@@ -258,7 +258,7 @@ TEST_F(PMInfoConversion, DefaultStatusOnlyWhenTheEngineStatusIsStillEmpty) {
 
 TEST_F(PMInfoConversion, NullEntryPointersAreSkipped) {
     PatPMEngineStatusEntry entry{0, 10003, nullptr, 0};
-    void *pointers[] = {nullptr, &entry, reinterpret_cast<void *>(uintptr_t{kAbsent})};
+    void *pointers[] = {nullptr, &entry, PAT_PM_ABSENT_POINTER};
     PatPMList list{3, pointers};
     PatPMInfoE info{nullptr, &list};
     ASSERT_EQ(Convert(8, &info, 'f', PAT_PM_FLAG_ENGINE), 1);
@@ -312,7 +312,7 @@ TEST_F(PMInfoConversion, FontsAreReplacedWithIdZero) {
     auto items = Items(record.pLoadedFont);
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0]->wId, 0);
-    EXPECT_EQ(items[0]->dwSize, 12u);
+    EXPECT_EQ(items[0]->dwSize, PAT_LOADED_FONT_ITEM_SIZE);
 }
 
 // ---- General block -------------------------------------------------------
@@ -421,7 +421,7 @@ TEST_F(PMInfoConversion, TrayMediaTypes) {
         {0x400000, nullptr, 25, 25},    {0x3, nullptr, 0, 0},           {0x0, nullptr, 0, 0},
         {0x800000, &yellow, 26, 0},     {0x800001, &yellow, 26, 0},     {0x800000, &unknownExtended, 0, 0},
         {0x800000, nullptr, 0, 0},      {kAbsent, nullptr, 0, 0},
-        {0x800000, reinterpret_cast<const uint32_t *>(uintptr_t{kAbsent}), 0, 0},
+        {0x800000, static_cast<const uint32_t *>(PAT_PM_ABSENT_POINTER), 0, 0},
     };
     HostList<PatPMTrayEntryA> listA;
     HostList<PatPMTrayEntryB> listB;

@@ -22,10 +22,13 @@ TEST(RecordNames, ListNamesResolveToTheirHeadAndCountFields) {
         size_t headOffset;
     };
     const Case cases[] = {
-        {"pEngineStatus", 8, 12},   {"pLoadedEmul", 56, 60},    {"pLoadedFont", 64, 68},
-        {"pTrayInfo", 76, 80},      {"pOutBinInfo", 88, 92},    {"pDeviceInfo", 96, 100},
-        {"pEmulUniqInfo", 104, 108}, {"pCounterInfo", 136, 140}, {"pSupplyInfo", 144, 148},
-        {"pColorCorrection", 152, 156},
+#define LIST_FIELDS(name, count) {#name, offsetof(PrnInfoEx, count), offsetof(PrnInfoEx, name)}
+        LIST_FIELDS(pEngineStatus, nEngineStatus), LIST_FIELDS(pLoadedEmul, nLoadedEmul),
+        LIST_FIELDS(pLoadedFont, nLoadedFont),     LIST_FIELDS(pTrayInfo, nTrayInfo),
+        LIST_FIELDS(pOutBinInfo, nOutBinInfo),     LIST_FIELDS(pDeviceInfo, nDeviceInfo),
+        LIST_FIELDS(pEmulUniqInfo, nEmulUniqInfo), LIST_FIELDS(pCounterInfo, nCounterInfo),
+        LIST_FIELDS(pSupplyInfo, nSupplyInfo),     LIST_FIELDS(pColorCorrection, nColorCorrection),
+#undef LIST_FIELDS
     };
     PrnInfoEx record = MakeRecord();
     for (const Case &c : cases) {
@@ -109,8 +112,10 @@ TEST(RecordTexts, EachTextNameWritesItsOwnField) {
         const char *name;
         size_t offset;
     };
-    const Case cases[] = {{"pModelName", 16},  {"pMakerName", 20},       {"pDescription", 24},
-                          {"pSYSVersion", 28}, {"pMainProgVersion", 32}, {"pKMSVersion", 36}};
+#define TEXT_FIELD(name) {#name, offsetof(PrnInfoEx, name)}
+    const Case cases[] = {TEXT_FIELD(pModelName),  TEXT_FIELD(pMakerName),       TEXT_FIELD(pDescription),
+                          TEXT_FIELD(pSYSVersion), TEXT_FIELD(pMainProgVersion), TEXT_FIELD(pKMSVersion)};
+#undef TEXT_FIELD
     PrnInfoEx record = MakeRecord();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,17 +159,17 @@ TEST(ItemChain, AllocItemZeroFillsAndSetsTheHeader) {
     auto *item = reinterpret_cast<PatEngineStatusItem *>(AllocItem(kEngineStatusItemSize));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->pNext, nullptr);
-    EXPECT_EQ(item->dwSize, 272u);
-    EXPECT_EQ(GlobalSize(item), 272u);
+    EXPECT_EQ(item->dwSize, PAT_ENGINE_STATUS_ITEM_SIZE);
+    EXPECT_EQ(GlobalSize(item), PAT_ENGINE_STATUS_ITEM_SIZE);
     const uint8_t *bytes = reinterpret_cast<const uint8_t *>(item);
-    for (size_t i = 8; i < 272; ++i) ASSERT_EQ(bytes[i], 0) << i;
+    for (size_t i = offsetof(PatItem, wId); i < PAT_ENGINE_STATUS_ITEM_SIZE; ++i) ASSERT_EQ(bytes[i], 0) << i;
     FreeItemChain(reinterpret_cast<PatItem *>(item));
-    EXPECT_EQ(AllocItem(9), nullptr);  // no room for the header
+    EXPECT_EQ(AllocItem(offsetof(PatItem, wId) + 1), nullptr);  // no room for the header
 }
 
 TEST(ItemChain, AppendToChainReturnsTheFirstItem) {
-    PatItem *a = AllocItem(12);
-    PatItem *b = AllocItem(12);
+    PatItem *a = AllocItem(sizeof(PatItem));
+    PatItem *b = AllocItem(sizeof(PatItem));
     EXPECT_EQ(AppendToChain(nullptr, a), a);
     EXPECT_EQ(AppendToChain(a, b), a);
     EXPECT_EQ(a->pNext, b);
@@ -243,7 +248,7 @@ TEST(EngineStatus, AddKeepsTheFullCodeAndItsLowSixteenBitsAsKey) {
     const PatEngineStatusItem *first = record.pEngineStatus;
     EXPECT_EQ(first->wId, 0xFF02);
     EXPECT_EQ(first->dwStatusCode, PAT_NO_RESPONSE_CODE);
-    EXPECT_EQ(first->dwSize, 272u);
+    EXPECT_EQ(first->dwSize, PAT_ENGINE_STATUS_ITEM_SIZE);
     EXPECT_EQ(first->szText[0], '\0');
     EXPECT_EQ(first->pNext->dwStatusCode, 40343u);
     ReleaseRecord(&record);

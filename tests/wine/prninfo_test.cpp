@@ -73,7 +73,7 @@ TEST(PrnInfoThroughTheDll, HostInformationBecomesARecordAndABasicRecord) {
     info.pTraysA = &trayList;
     info.pOutBins = &binList;
     info.pOptions = &optionList;
-    info.pTraysB = reinterpret_cast<PatPMList *>(0xFFFFFFFFu);
+    info.pTraysB = static_cast<PatPMList *>(PAT_PM_ABSENT_POINTER);
 
     PrnInfoEx record;
     memset(&record, 0, sizeof record);

@@ -1,9 +1,10 @@
 # Shared functions of ./dev. Sourced, not run.
 
 APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm libclang-rt-14-dev
-  libgtest-dev:i386 libbenchmark-dev:i386 libstb-dev valgrind)
+  libgtest-dev:i386 libbenchmark-dev:i386 libgtest-dev libbenchmark-dev libstb-dev valgrind)
 APT_PACKAGES_EMULATION=(qemu-user-static)
-APT_PACKAGES_WIN32=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 wine wine32:i386)
+APT_PACKAGES_WIN32=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+  binutils-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386)
 
 export WINEDEBUG=-all
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-patmodel}"

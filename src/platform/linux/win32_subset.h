@@ -6,7 +6,12 @@
 #include <stddef.h>
 #include <stdint.h>
 
+// Win32 calls are stdcall on i386; x86-64 has one calling convention.
+#if defined(__i386__)
 #define WINAPI __attribute__((stdcall))
+#else
+#define WINAPI
+#endif
 
 typedef int BOOL;
 typedef uint8_t BYTE;
@@ -15,7 +20,7 @@ typedef uint32_t DWORD;
 typedef uint32_t UINT;
 typedef int32_t LONG;
 typedef uint32_t ULONG;
-typedef uint32_t SIZE_T;
+typedef size_t SIZE_T; // ULONG_PTR: pointer-sized, as on Win64
 typedef uint32_t LCID;
 typedef uint32_t LCTYPE;
 typedef uint16_t LANGID;
