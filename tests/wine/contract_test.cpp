@@ -29,7 +29,7 @@ const ExportRow kExports[] = {
 std::set<std::string> ExportedNames(HMODULE module) {
     const BYTE *base = reinterpret_cast<const BYTE *>(module);
     const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(base);
-    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(base + dos->e_lfanew);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY &dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     const auto *exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY *>(base + dir.VirtualAddress);
     const auto *names = reinterpret_cast<const DWORD *>(base + exports->AddressOfNames);
