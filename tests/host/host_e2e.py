@@ -4,8 +4,10 @@
     host_e2e.py --build DIR CASE [SAMPLE]
 
 Cases:
-  poll SAMPLE      poll the simulator serving SAMPLE; the English report must
-                   match tests/host/expected/SAMPLE.txt, every language must work
+  poll SAMPLE      poll the simulator serving SAMPLE; the English report, the
+                   report in every language and the picture must match
+                   tests/host/expected/SAMPLE.txt, SAMPLE.all.txt and SAMPLE.png
+                   (the same for every build, 32-bit and 64-bit)
   replay SAMPLE    a saved reply replayed offline gives the report of the poll
   status SAMPLE    `pathost status` words the state as the poll does
   faults           printers that do not answer, close early, answer garbage or
@@ -14,7 +16,9 @@ Cases:
                    simulator keeps serving
   windows SAMPLE   the Windows host under Wine prints the same report in every
                    language and draws the same picture (--windows-build DIR);
-                   exit 77 (skipped) when Wine cannot run 32-bit programs
+                   exit 77 (skipped) when Wine cannot run the program
+  valgrind SAMPLE  one whole poll with pathost under valgrind's memcheck: no
+                   error, nothing definitely or indirectly lost
 
 --update rewrites the expected reports instead of comparing them.
 Every simulator started here stops by itself (lifetime and connection limits).
@@ -125,22 +129,43 @@ def section(report, title):
     return lines[start:end]
 
 
-def case_poll(args):
-    with Simulator(args.build, args.sample) as simulator:
-        english = poll(args.build, simulator, args.sample, "--lang", "EN")
-        require_success(english, "poll")
-        every = poll(args.build, simulator, args.sample, "--lang", "all")
-        require_success(every, "poll in every language")
-        check(simulator.alive(), "the simulator stopped")
-    expected_file = os.path.join(EXPECTED, args.sample + ".txt")
-    if args.update:
+def compare_expected(name, actual, update):
+    """Checks bytes against tests/host/expected/NAME, or rewrites it."""
+    expected_file = os.path.join(EXPECTED, name)
+    if update:
         with open(expected_file, "wb") as f:
-            f.write(english.stdout)
+            f.write(actual)
         return
     with open(expected_file, "rb") as f:
         expected = f.read()
-    check(english.stdout == expected, "report differs from %s:\n%s" % (expected_file, english.stdout.decode()))
+    check(actual == expected, "%s differs from %s:\n%s" % (name, expected_file, actual.decode(errors="replace")))
+
+
+def case_poll(args):
+    with tempfile.TemporaryDirectory() as folder, Simulator(args.build, args.sample) as simulator:
+        english = poll(args.build, simulator, args.sample, "--lang", "EN")
+        require_success(english, "poll")
+        picture = os.path.join(folder, "picture.png")
+        every = poll(args.build, simulator, args.sample, "--lang", "all", "--picture", picture)
+        require_success(every, "poll in every language")
+        check(simulator.alive(), "the simulator stopped")
+        with open(picture, "rb") as f:
+            drawn = f.read()
     check(every.stdout.decode().count("Status (") == 17, "not every language has a status")
+    compare_expected(args.sample + ".txt", english.stdout, args.update)
+    compare_expected(args.sample + ".all.txt", every.stdout, args.update)
+    compare_expected(args.sample + ".png", drawn, args.update)
+
+
+def case_valgrind(args):
+    memcheck = ["valgrind", "--quiet", "--error-exitcode=99", "--leak-check=full",
+                "--show-leak-kinds=definite,indirect", "--errors-for-leak-kinds=definite,indirect"]
+    with tempfile.TemporaryDirectory() as folder, Simulator(args.build, args.sample) as simulator:
+        result = run(memcheck + [os.path.join(args.build, "pathost"), "poll", simulator.address,
+                                 "--device-id", device_id(args.build, args.sample), "--lang", "all",
+                                 "--picture", os.path.join(folder, "picture.png")])
+    check(result.returncode != 99, "memcheck found errors:\n%s" % result.stderr.decode(errors="replace"))
+    require_success(result, "the poll under memcheck")
 
 
 def case_replay(args):
@@ -272,7 +297,7 @@ def case_windows(args):
         print("skipped: no Windows build of pathost (%s)" % exe)
         return SKIPPED
     if not wine_can_run():
-        print("skipped: Wine cannot run 32-bit programs here")
+        print("skipped: Wine cannot run Windows programs here")
         return SKIPPED
     with tempfile.TemporaryDirectory() as folder, Simulator(args.build, args.sample) as simulator:
         ident = device_id(args.build, args.sample)
@@ -291,13 +316,13 @@ def case_windows(args):
 
 
 CASES = {"poll": case_poll, "replay": case_replay, "status": case_status, "faults": case_faults,
-         "simulator": case_simulator, "windows": case_windows}
+         "simulator": case_simulator, "windows": case_windows, "valgrind": case_valgrind}
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", required=True, help="the native build folder (pathost, patsim)")
-    parser.add_argument("--windows-build", help="the win32 build folder (pathost.exe, patmodel.dll)")
+    parser.add_argument("--windows-build", help="the Windows build folder of the same width (pathost.exe, patmodel.dll)")
     parser.add_argument("--update", action="store_true", help="rewrite the expected reports")
     parser.add_argument("case", choices=sorted(CASES))
     parser.add_argument("sample", nargs="?")

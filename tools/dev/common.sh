@@ -69,9 +69,14 @@ build_preset() {
   cmake --build --preset "$preset" -j "$(jobs_count)"
 }
 
+# The 32-bit builds (the host interface's exact 32-bit layouts) and the 64-bit
+# builds of the same source; the tests run on all of them.
+PRESETS_DEFAULT=(native win32 native64 win64)
+PRESETS_TESTED=(native native-asan win32 native64 native64-asan win64)
+
 dev_build() {
   local presets=("$@")
-  [ ${#presets[@]} -eq 0 ] && presets=(native win32)
+  [ ${#presets[@]} -eq 0 ] && presets=("${PRESETS_DEFAULT[@]}")
   local p
   for p in "${presets[@]}"; do
     echo "== build $p"
@@ -81,9 +86,9 @@ dev_build() {
 
 dev_test() {
   setup_if_needed
-  dev_build native native-asan win32
-  local failed=0
-  for p in native native-asan win32; do
+  dev_build "${PRESETS_TESTED[@]}"
+  local failed=0 p
+  for p in "${PRESETS_TESTED[@]}"; do
     echo "== test $p"
     ctest --preset "$p" || failed=1
   done
@@ -96,13 +101,18 @@ dev_test() {
 
 dev_demo() {
   setup_if_needed
-  dev_build native win32
+  dev_build "${PRESETS_DEFAULT[@]}"
   "$ROOT/tools/dev/demo.sh" "$@"
 }
 
 dev_fuzz() {
   setup_if_needed
-  "$ROOT/tools/dev/fuzz.sh" "${1:-60}"
+  "$ROOT/tools/dev/fuzz.sh" --preset fuzz64 "${1:-60}"
+}
+
+dev_instructions() {
+  setup_if_needed
+  "$ROOT/tools/dev/instructions.sh" "$@"
 }
 
 dev_pictures() {
