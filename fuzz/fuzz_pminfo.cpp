@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr uintptr_t kAbsentPointer = PAT_PM_ABSENT;
-
 class Builder {
 public:
     Builder(const uint8_t *data, size_t size) : data_(data), size_(size) {}
@@ -44,7 +42,7 @@ public:
     const char *Text() {
         const uint8_t kind = Byte();
         if (kind < 16) return nullptr;
-        if (kind < 32) return reinterpret_cast<const char *>(kAbsentPointer);
+        if (kind < 32) return static_cast<const char *>(PAT_PM_ABSENT_POINTER);
         size_t length = kind < 200 ? Byte() : Byte() + 45u;
         if (length > size_ - position_) length = size_ - position_;
         char *text = Block<char>(length + 1);
@@ -57,7 +55,7 @@ public:
     PatPMList *List(Fill fill) {
         const uint8_t kind = Byte();
         if (kind < 16) return nullptr;
-        if (kind < 24) return reinterpret_cast<PatPMList *>(kAbsentPointer);
+        if (kind < 24) return static_cast<PatPMList *>(PAT_PM_ABSENT_POINTER);
         PatPMList *list = Block<PatPMList>();
         const uint32_t count = kind % 7;
         list->nEntries = kind < 32 ? PAT_PM_ABSENT : count;
@@ -120,7 +118,7 @@ const void *BuildInfo(Builder &b, uint32_t sourceType) {
         e.dwMediaBits = b.Number();
         const uint8_t extended = b.Byte();
         if (extended < 64) {
-            e.pExtendedMediaBits = reinterpret_cast<const uint32_t *>(extended < 32 ? 0 : kAbsentPointer);
+            e.pExtendedMediaBits = extended < 32 ? nullptr : static_cast<const uint32_t *>(PAT_PM_ABSENT_POINTER);
         } else {
             uint32_t *bits = b.Block<uint32_t>();
             *bits = b.Number();
