@@ -3,6 +3,10 @@
 APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm libclang-rt-14-dev
   libgtest-dev:i386 libbenchmark-dev:i386 libgtest-dev libbenchmark-dev libstb-dev valgrind)
 APT_PACKAGES_EMULATION=(qemu-user-static)
+# The reference host and its tests: SNMP (client library, and a real agent for
+# the tests), JSON, option parsing, HTTP; the SDK kit and its checks.
+APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev libcpp-httplib-dev
+  pkgconf zip)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386)
 
@@ -13,7 +17,8 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 
 missing_packages() {
   local p
-  for p in "${APT_PACKAGES_NATIVE[@]}" "${APT_PACKAGES_EMULATION[@]}" "${APT_PACKAGES_WIN32[@]}"; do
+  for p in "${APT_PACKAGES_NATIVE[@]}" "${APT_PACKAGES_EMULATION[@]}" "${APT_PACKAGES_WIN32[@]}" \
+           "${APT_PACKAGES_HOST[@]}"; do
     have_pkg "$p" || echo "$p"
   done
 }
