@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the translated string tables against the English one.
 
-usage: python3 tools/strings_check.py [--only LANG[,LANG]] [STRINGS_DIR]
+usage: python3 tools/strings_check.py [--only LANG[,LANG]] [--host-words WORDS_DIR] [STRINGS_DIR]
 
 STRINGS_DIR defaults to resources/strings; the language list is read from
 languages.txt next to it. Prints one line per problem and a summary, and
@@ -12,6 +12,10 @@ keep what a reader relies on: one English text translated one way within a
 language, the line breaks of the English, the Front Cover label as that
 language names the Front Cover, every long text with the longest part list
 inside the status text limit, and the script rules of its language.
+
+--host-words checks the reference host's own words (host/words) the same
+way, where they apply, and holds them to the library's wording of the same
+English.
 """
 
 import argparse
@@ -92,6 +96,21 @@ def check_reference(strings):
 
 
 def check_against_reference(lang, strings, reference):
+    problems = _compare_with_reference(lang, strings, reference)
+    problems += check_consistency(lang, strings, reference)
+    problems += check_distinctness(lang, strings, reference)
+    problems += check_front_cover_labels(lang, strings, reference)
+    return problems
+
+
+def check_host_words(lang, words, reference, library, library_reference):
+    """The host's words: as the library's strings, and worded as the library words the same English."""
+    problems = _compare_with_reference(lang, words, reference)
+    problems += check_consistency(lang, {**library, **words}, {**library_reference, **reference})
+    return problems
+
+
+def _compare_with_reference(lang, strings, reference):
     problems = []
     missing = sorted(reference.keys() - strings.keys())
     extra = sorted(strings.keys() - reference.keys())
@@ -101,9 +120,6 @@ def check_against_reference(lang, strings, reference):
         problems.append(f"{lang}: string numbers not in {REFERENCE_LANG}: {_compact(extra)}")
     for number in sorted(strings.keys() & reference.keys()):
         problems += _compare_string(lang, number, strings[number], reference[number])
-    problems += check_consistency(lang, strings, reference)
-    problems += check_distinctness(lang, strings, reference)
-    problems += check_front_cover_labels(lang, strings, reference)
     return problems
 
 
@@ -167,7 +183,20 @@ def _compare_string(lang, number, text, english):
 
 
 def check_own_rules(lang, strings, code_page):
-    """Checks that need no comparison: '%' use, the separator, the code page."""
+    """Checks that need no comparison: '%' use, the code page, the script, the
+    separator and the room the long texts need."""
+    problems = check_text_rules(lang, strings, code_page)
+    if SEPARATOR_NUMBER in strings and strings[SEPARATOR_NUMBER] != SEPARATOR_TEXT:
+        problems.append(f"{lang}: {SEPARATOR_NUMBER}: must be {SEPARATOR_TEXT!r}, "
+                        f"is {strings[SEPARATOR_NUMBER]!r}")
+    codec = sf.CODEC_FOR_CODE_PAGE.get(code_page)
+    if codec is not None and not problems:
+        problems += check_status_text_fits(lang, strings, codec)
+    return problems
+
+
+def check_text_rules(lang, strings, code_page):
+    """The rules every text keeps: '%' only in "%s", the code page, the script."""
     problems = []
     codec = sf.CODEC_FOR_CODE_PAGE.get(code_page)
     if codec is None:
@@ -177,11 +206,6 @@ def check_own_rules(lang, strings, code_page):
             problems.append(f"{lang}: {number}: '%' other than \"%s\": {text!r}")
         if codec is not None:
             problems += _check_encoding(lang, number, text, codec, f"code page {code_page}")
-    if SEPARATOR_NUMBER in strings and strings[SEPARATOR_NUMBER] != SEPARATOR_TEXT:
-        problems.append(f"{lang}: {SEPARATOR_NUMBER}: must be {SEPARATOR_TEXT!r}, "
-                        f"is {strings[SEPARATOR_NUMBER]!r}")
-    if codec is not None and not problems:
-        problems += check_status_text_fits(lang, strings, codec)
     problems += check_script(lang, strings)
     return problems
 
@@ -284,8 +308,9 @@ def _load(strings_dir, lang, problems):
         return None
 
 
-def check(strings_dir, only=None):
-    """Returns (problems, languages checked)."""
+def check(strings_dir, only=None, host_words_dir=None):
+    """Returns (problems, languages checked): of the library's string tables
+    in strings_dir, or of the host's words in host_words_dir."""
     problems = []
     try:
         languages = sf.read_languages(sf.languages_file_path(strings_dir))
@@ -299,17 +324,30 @@ def check(strings_dir, only=None):
         unknown = sorted(set(only) - set(selected))
         problems += [f"{lang}: not listed in languages.txt" for lang in unknown]
         selected = [lang for lang in selected if lang in only or lang == REFERENCE_LANG]
-    reference = _load(strings_dir, REFERENCE_LANG, problems)
-    if reference is None:
+    library_reference = _load(strings_dir, REFERENCE_LANG, problems)
+    if library_reference is None:
         return problems, selected
-    problems += check_reference(reference)
+    if host_words_dir is None:
+        problems += check_reference(library_reference)
+    else:
+        reference = _load(host_words_dir, REFERENCE_LANG, problems)
+        if reference is None:
+            return problems, selected
+        problems += [f"{REFERENCE_LANG}: {n}: empty" for n, text in sorted(reference.items()) if text == ""]
     for lang in selected:
-        strings = reference if lang == REFERENCE_LANG else _load(strings_dir, lang, problems)
-        if strings is None:
+        library = library_reference if lang == REFERENCE_LANG else _load(strings_dir, lang, problems)
+        if library is None:
             continue
-        if lang != REFERENCE_LANG:
-            problems += check_against_reference(lang, strings, reference)
-        problems += check_own_rules(lang, strings, code_pages[lang])
+        if host_words_dir is None:
+            if lang != REFERENCE_LANG:
+                problems += check_against_reference(lang, library, library_reference)
+            problems += check_own_rules(lang, library, code_pages[lang])
+            continue
+        words = reference if lang == REFERENCE_LANG else _load(host_words_dir, lang, problems)
+        if words is None:
+            continue
+        problems += check_host_words(lang, words, reference, library, library_reference)
+        problems += check_text_rules(lang, words, code_pages[lang])
     return problems, selected
 
 
@@ -320,6 +358,9 @@ def _parse_args(argv):
     parser.add_argument("strings_dir", nargs="?", default=default_dir)
     parser.add_argument("--only", metavar="LANG[,LANG]",
                         help="check only these languages (en is always checked)")
+    parser.add_argument("--host-words", metavar="WORDS_DIR",
+                        help="check the host's own words in WORDS_DIR instead, worded as "
+                             "the library's tables in STRINGS_DIR where the English is the same")
     args = parser.parse_args(argv)
     if args.only is not None:
         args.only = {lang.strip().lower() for lang in args.only.split(",") if lang.strip()}
@@ -328,7 +369,7 @@ def _parse_args(argv):
 
 def main(argv=None):
     args = _parse_args(argv)
-    problems, checked = check(args.strings_dir, args.only)
+    problems, checked = check(args.strings_dir, args.only, args.host_words)
     for problem in problems:
         print(problem)
     status = "OK" if not problems else f"{len(problems)} problem(s)"

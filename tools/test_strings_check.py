@@ -74,6 +74,26 @@ class ComparisonWithEnglishTest(unittest.TestCase):
         self.assertEqual(len(sc.check_front_cover_labels("fr", french, ENGLISH)), 1)
 
 
+class HostWordsTest(unittest.TestCase):
+    LIBRARY_ENGLISH = {3009: "Duplex Unit"}
+    LIBRARY_GERMAN = {3009: "Duplexeinheit"}
+    ENGLISH_WORDS = {14001: "Duplex Unit", 15000: "Library"}
+
+    def test_worded_as_the_library_where_the_english_is_the_same(self):
+        words = {14001: "Duplexeinheit", 15000: "Bibliothek"}
+        self.assertEqual(sc.check_host_words("de", words, self.ENGLISH_WORDS,
+                                             self.LIBRARY_GERMAN, self.LIBRARY_ENGLISH), [])
+        words[14001] = "Duplex-Einheit"
+        problems = sc.check_host_words("de", words, self.ENGLISH_WORDS, self.LIBRARY_GERMAN, self.LIBRARY_ENGLISH)
+        self.assertEqual(len(problems), 1)
+        self.assertIn("14001: translated otherwise than 3009", problems[0])
+
+    def test_a_missing_word_is_reported(self):
+        problems = sc.check_host_words("de", {15000: "Bibliothek"}, self.ENGLISH_WORDS,
+                                       self.LIBRARY_GERMAN, self.LIBRARY_ENGLISH)
+        self.assertEqual(problems, ["de: missing string numbers 14001"])
+
+
 class OwnRulesTest(unittest.TestCase):
     CASES = [
         # (name, language, strings, expected problem or None)
