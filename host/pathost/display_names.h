@@ -1,12 +1,11 @@
 // The host's vocabulary for showing a record: which of the family's fixed
 // English identifiers the library turns into a display name for a tray, an
-// output bin or an option, and the host's own labels for what the library
-// has no names for (paper sizes, media, bin states, emulations, some options).
+// output bin or an option, and the names of emulations (the same in every
+// language). The host's words for what the library does not name are in
+// host_words.h.
 #pragma once
 
 #include <stdint.h>
-
-#include <string>
 
 // The identifier PatGetDeviceName takes for a tray (kind 1) or an output bin
 // (kind 2), or null for an id the family does not name.
@@ -17,10 +16,5 @@ const char *OutputBinIdentifier(uint16_t binId);
 // the library has no display name for that option.
 uint32_t OptionNameCode(uint16_t optionId);
 
-// English names of the host's own, for options the library does not name.
-std::string OptionFallbackName(uint16_t optionId);
-
-std::string PaperSizeLabel(uint16_t code);
-std::string MediaLabel(uint16_t code);
-std::string OutputBinStateLabel(uint16_t state);
-std::string EmulationLabel(uint16_t emulationId);
+// The emulation's name, or null for an id the host does not know.
+const char *EmulationName(uint16_t emulationId);

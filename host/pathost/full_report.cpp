@@ -3,8 +3,18 @@
 #include "record_report.h"
 #include "status_report.h"
 
+namespace {
+
+// The report speaks the first language asked for where it is not going
+// through the languages one by one.
+std::string ReportLanguage(const HostOptions &options) {
+    return options.languages.empty() ? "EN" : options.languages.front();
+}
+
+}  // namespace
+
 bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
-    Report report(exports, out);
+    Report report(exports, out, ReportLanguage(options));
     PrintLibrary(report, options.sourceType);
     PrintPrinter(report, *record);
     for (const std::string &language : options.languages) {
@@ -14,18 +24,20 @@ bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, P
         PrintOptions(report, *record);
         PrintStatusTexts(report, options.sourceType, record);
     }
+    report.UseWordsOf(ReportLanguage(options));
     PrintPicture(report, options.sourceType, record, options.picturePath);
     return !report.Failed();
 }
 
 bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
-    Report report(exports, out);
+    Report report(exports, out, ReportLanguage(options));
     PrintLibrary(report, options.sourceType);
     for (const std::string &language : options.languages) {
         if (!report.SelectLanguage(language)) continue;
         PrintOptions(report, *record);
         PrintStatusTexts(report, options.sourceType, record);
     }
+    report.UseWordsOf(ReportLanguage(options));
     PrintPicture(report, options.sourceType, record, options.picturePath);
     return !report.Failed();
 }

@@ -13,7 +13,7 @@ std::string Hex(uint32_t value) {
     return text;
 }
 
-std::string TextOr(const char *text, const char *absent) { return text != nullptr ? text : absent; }
+std::string TextOr(const char *text, const std::string &absent) { return text != nullptr ? text : absent; }
 
 std::string Joined(const std::vector<std::string> &parts, const char *separator) {
     std::string text;
@@ -21,31 +21,34 @@ std::string Joined(const std::vector<std::string> &parts, const char *separator)
     return text;
 }
 
-std::string EngineStatus(const PrnInfoEx &record) {
+std::string EngineStatus(const Report &report, const PrnInfoEx &record) {
     std::vector<std::string> codes;
     for (const PatEngineStatusItem *item = record.pEngineStatus; item != nullptr; item = item->pNext) {
         codes.push_back(std::to_string(item->dwStatusCode));
     }
-    std::string text = codes.empty() ? "none" : Joined(codes, ", ");
+    std::string text = codes.empty() ? report.Word(HostLabel::kNone) : Joined(codes, ", ");
     if (record.pEngineStatus != nullptr && record.pEngineStatus->szText[0] != '\0') {
         text += " \"" + std::string(record.pEngineStatus->szText) + "\"";
     }
-    return text + "; state " + std::to_string(record.bState) + (record.bHasError ? ", error" : "");
+    text += ", " + report.Words().Unnamed(HostLabel::kState, record.bState);
+    return record.bHasError ? text + ", " + report.Word(HostLabel::kError) : text;
 }
 
-std::string Emulations(const PrnInfoEx &record) {
+std::string Emulations(const Report &report, const PrnInfoEx &record) {
     std::vector<std::string> emulations;
     for (const PatLoadedEmulItem *item = record.pLoadedEmul; item != nullptr; item = item->pNext) {
-        emulations.push_back(EmulationLabel(item->wId) + " " + item->szVersion);
+        const char *name = EmulationName(item->wId);
+        const std::string shown = name != nullptr ? name : report.Words().Unnamed(HostLabel::kEmulation, item->wId);
+        emulations.push_back(shown + " " + item->szVersion);
     }
-    return emulations.empty() ? "none" : Joined(emulations, ", ");
+    return emulations.empty() ? report.Word(HostLabel::kNone) : Joined(emulations, ", ");
 }
 
-std::string Counter(const PrnInfoEx &record) {
+std::string Counter(const Report &report, const PrnInfoEx &record) {
     for (const PatCounterItem *item = record.pCounterInfo; item != nullptr; item = item->pNext) {
         if (item->wId == 1) return std::to_string(item->dwValue);
     }
-    return "unknown";
+    return report.Word(HostLabel::kUnknown);
 }
 
 // A display name from the library, or the host's fallback when it has none.
@@ -59,32 +62,33 @@ std::string DisplayName(Report &report, uint32_t kind, const void *name, const s
 
 std::string TrayName(Report &report, uint16_t trayId) {
     const char *identifier = TrayIdentifier(trayId);
-    if (identifier == nullptr) return "tray " + std::to_string(trayId);
+    if (identifier == nullptr) return report.Words().Unnamed(HostLabel::kTray, trayId);
     return DisplayName(report, kDeviceNameTray, identifier, identifier);
 }
 
-std::string TrayDetails(const PatTrayItem &tray) {
-    std::vector<std::string> parts = {PaperSizeLabel(tray.wPaperSize)};
+std::string TrayDetails(const Report &report, const PatTrayItem &tray) {
+    const HostWords &words = report.Words();
+    std::vector<std::string> parts = {words.PaperSize(tray.wPaperSize)};
     const bool hasLevelSensor = tray.wId != 1;  // the bypass tray has none
     if (hasLevelSensor) parts.push_back(std::to_string(tray.wLevel) + "%");
-    parts.push_back(MediaLabel(tray.wMediaType));
-    static const struct { uint32_t bit; const char *meaning; } kFlags[] = {
-        {PAT_TRAY_FLAG_LOCKED, "locked"},
-        {PAT_TRAY_FLAG_FRONT_COVER, "front cover print tray"},
-        {PAT_TRAY_FLAG_SLIP_SHEET, "slip sheet print tray"},
-        {PAT_TRAY_FLAG_CHAPTER, "chapter print tray"}};
+    parts.push_back(words.Media(tray.wMediaType));
+    static const struct { uint32_t bit; HostLabel meaning; } kFlags[] = {
+        {PAT_TRAY_FLAG_LOCKED, HostLabel::kLocked},
+        {PAT_TRAY_FLAG_FRONT_COVER, HostLabel::kFrontCoverTray},
+        {PAT_TRAY_FLAG_SLIP_SHEET, HostLabel::kSlipSheetTray},
+        {PAT_TRAY_FLAG_CHAPTER, HostLabel::kChapterTray}};
     uint32_t unnamed = tray.dwFlags;
     for (const auto &flag : kFlags) {
-        if (tray.dwFlags & flag.bit) parts.push_back(flag.meaning);
+        if (tray.dwFlags & flag.bit) parts.push_back(words.Label(flag.meaning));
         unnamed &= ~flag.bit;
     }
-    if (unnamed != 0) parts.push_back("flags " + Hex(tray.dwFlags));
+    if (unnamed != 0) parts.push_back(words.Label(HostLabel::kFlags) + " " + Hex(tray.dwFlags));
     return Joined(parts, ", ");
 }
 
 std::string OutputBinName(Report &report, uint16_t binId) {
     const char *identifier = OutputBinIdentifier(binId);
-    if (identifier == nullptr) return "output bin " + std::to_string(binId);
+    if (identifier == nullptr) return report.Words().Unnamed(HostLabel::kOutputBin, binId);
     return DisplayName(report, kDeviceNameOutputBin, identifier, identifier);
 }
 
@@ -93,20 +97,21 @@ std::string OptionName(Report &report, uint16_t optionId) {
     // The library has a name for the tray this option adds, if not for the option.
     if (optionId == kBypassTrayOption) return TrayName(report, kBypassTray);
     const uint32_t code = OptionNameCode(optionId);
-    if (code == 0) return OptionFallbackName(optionId);
-    return DisplayName(report, kDeviceNameOption, &code, OptionFallbackName(optionId));
+    const std::string hostName = report.Words().OptionName(optionId);
+    if (code == 0) return hostName;
+    return DisplayName(report, kDeviceNameOption, &code, hostName);
 }
 
 }  // namespace
 
 void PrintLibrary(Report &report, uint32_t sourceType) {
     const PatExports &exports = report.Exports();
-    report.Heading("Library");
+    report.Heading(report.Word(HostLabel::kLibrary));
     PatVersionInfo version = {};
     version.dwSize = sizeof version;
     if (exports.GetDllVersion(&version)) {
         const uint32_t v = version.dwFileVersion;
-        report.Field("Version", std::to_string(v >> 24) + "." + std::to_string((v >> 16) & 0xFF) + "." +
+        report.Field(report.Word(HostLabel::kVersion), std::to_string(v >> 24) + "." + std::to_string((v >> 16) & 0xFF) + "." +
                                     std::to_string((v >> 8) & 0xFF) + "." + std::to_string(v & 0xFF));
     } else {
         report.Failure("PatGetDllVersion", exports.GetLastError());
@@ -116,44 +121,46 @@ void PrintLibrary(Report &report, uint32_t sourceType) {
     if (exports.GetPeripheralProfile(sourceType, &profile, &length)) {
         std::vector<std::string> words;
         for (uint32_t word : profile.dwWord) words.push_back(Hex(word));
-        report.Field("Profile", "source type " + Hex(sourceType) + ": " + Joined(words, " "));
+        report.Field(report.Word(HostLabel::kProfile),
+                     Joined(words, " ") + " (" + report.Word(HostLabel::kSourceType) + " " + Hex(sourceType) + ")");
     } else {
         report.Failure("PatGetPeripheralProfile", exports.GetLastError());
     }
 }
 
 void PrintPrinter(Report &report, const PrnInfoEx &record) {
-    report.Heading("Printer");
-    report.Field("Maker", TextOr(record.pMakerName, "unknown"));
-    report.Field("Model", TextOr(record.pModelName, "unknown"));
-    report.Field("Description", TextOr(record.pDescription, "none"));
-    report.Field("Firmware", TextOr(record.pSYSVersion, "unknown"));
-    report.Field("Emulations", Emulations(record));
-    report.Field("Memory", std::to_string(record.dwMemoryKB) + " KB");
-    report.Field("Counter", Counter(record));
-    report.Field("Engine status", EngineStatus(record));
-    if (record.bNoResponse) report.Field("Response", "none: the printer did not answer");
+    const std::string unknown = report.Word(HostLabel::kUnknown), none = report.Word(HostLabel::kNone);
+    report.Heading(report.Word(HostLabel::kPrinter));
+    report.Field(report.Word(HostLabel::kMaker), TextOr(record.pMakerName, unknown));
+    report.Field(report.Word(HostLabel::kModel), TextOr(record.pModelName, unknown));
+    report.Field(report.Word(HostLabel::kDescription), TextOr(record.pDescription, none));
+    report.Field(report.Word(HostLabel::kFirmware), TextOr(record.pSYSVersion, unknown));
+    report.Field(report.Word(HostLabel::kEmulations), Emulations(report, record));
+    report.Field(report.Word(HostLabel::kMemory), std::to_string(record.dwMemoryKB) + " KB");
+    report.Field(report.Word(HostLabel::kCounter), Counter(report, record));
+    report.Field(report.Word(HostLabel::kEngineStatus), EngineStatus(report, record));
+    if (record.bNoResponse) report.Field(report.Word(HostLabel::kResponse), report.Word(HostLabel::kNoAnswer));
 }
 
 void PrintTrays(Report &report, const PrnInfoEx &record) {
-    report.Heading("Input trays (" + report.Language() + ")");
-    if (record.pTrayInfo == nullptr) report.Line("none");
+    report.LanguageHeading(HostLabel::kInputTrays);
+    if (record.pTrayInfo == nullptr) report.Line(report.Word(HostLabel::kNone));
     for (const PatTrayItem *tray = record.pTrayInfo; tray != nullptr; tray = tray->pNext) {
-        report.Field(TrayName(report, tray->wId), TrayDetails(*tray));
+        report.Field(TrayName(report, tray->wId), TrayDetails(report, *tray));
     }
 }
 
 void PrintOutputBins(Report &report, const PrnInfoEx &record) {
-    report.Heading("Output bins (" + report.Language() + ")");
-    if (record.pOutBinInfo == nullptr) report.Line("none");
+    report.LanguageHeading(HostLabel::kOutputBins);
+    if (record.pOutBinInfo == nullptr) report.Line(report.Word(HostLabel::kNone));
     for (const PatOutBinItem *bin = record.pOutBinInfo; bin != nullptr; bin = bin->pNext) {
-        report.Field(OutputBinName(report, bin->wId), OutputBinStateLabel(bin->wState));
+        report.Field(OutputBinName(report, bin->wId), report.Words().OutputBinState(bin->wState));
     }
 }
 
 void PrintOptions(Report &report, const PrnInfoEx &record) {
-    report.Heading("Options (" + report.Language() + ")");
-    if (record.pDeviceInfo == nullptr) report.Line("none");
+    report.LanguageHeading(HostLabel::kOptions);
+    if (record.pDeviceInfo == nullptr) report.Line(report.Word(HostLabel::kNone));
     for (const PatDeviceItem *option = record.pDeviceInfo; option != nullptr; option = option->pNext) {
         report.Line(OptionName(report, option->wId));
     }

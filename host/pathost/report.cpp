@@ -21,6 +21,7 @@ bool Report::SelectLanguage(const std::string &language) {
     }
     language_ = language;
     codePage_ = AnsiCodePageOf(language);
+    UseWordsOf(language);
     return true;
 }
 
@@ -37,6 +38,8 @@ void Report::Problem(const std::string &what) {
 }
 
 void Report::Heading(const std::string &title) { fprintf(out_, "%s\n", title.c_str()); }
+
+void Report::LanguageHeading(HostLabel title) { Heading(Word(title) + " (" + language_ + ")"); }
 
 void Report::Field(const std::string &label, const std::string &value) {
     std::string padding(kLabelWidth > DisplayLength(label) ? kLabelWidth - DisplayLength(label) : 1, ' ');

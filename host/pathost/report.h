@@ -9,18 +9,26 @@
 
 #include <string>
 
+#include "host_words.h"
 #include "pat_exports.h"
 
 class Report {
 public:
-    Report(const PatExports &exports, FILE *out) : exports_(exports), out_(out) {}
+    // The report's own words are those of wordsLanguage until a language is selected.
+    Report(const PatExports &exports, FILE *out, const std::string &wordsLanguage)
+        : exports_(exports), out_(out), words_(wordsLanguage) {}
 
     const PatExports &Exports() const { return exports_; }
     bool Failed() const { return failed_; }
 
-    // Chooses the language of the texts that follow; false when refused.
+    // Chooses the language of the texts that follow, the library's and the
+    // report's own; false when the library refuses it.
     bool SelectLanguage(const std::string &language);
     const std::string &Language() const { return language_; }
+    // The report's own words from here on, without a library language.
+    void UseWordsOf(const std::string &language) { words_ = HostWords(language); }
+    const HostWords &Words() const { return words_; }
+    std::string Word(HostLabel label) const { return words_.Label(label); }
 
     // Text from the library, in the current language's code page, as UTF-8.
     std::string FromLibrary(const std::string &ansi) const;
@@ -31,6 +39,8 @@ public:
     void Problem(const std::string &what);
 
     void Heading(const std::string &title);
+    // The heading of a section in the selected language: "Status (DE)".
+    void LanguageHeading(HostLabel title);
     // "  LABEL  VALUE", the label padded; a value of several lines is
     // continued under its first line.
     void Field(const std::string &label, const std::string &value);
@@ -39,6 +49,7 @@ public:
 private:
     const PatExports &exports_;
     FILE *out_;
+    HostWords words_;
     std::string language_;
     unsigned codePage_ = 1252;
     bool failed_ = false;

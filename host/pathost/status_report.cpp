@@ -8,22 +8,22 @@
 
 void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
     RecordStatusTree tree(sourceType, record);
-    report.Heading("Status (" + report.Language() + ")");
+    report.LanguageHeading(HostLabel::kStatus);
     if (record->pEngineStatus == nullptr && !record->bNoResponse) {
         // The library words conditions; with none reported it has nothing to say.
-        report.Line("none: no engine status was reported");
+        report.Line(report.Word(HostLabel::kNoEngineStatus));
         return;
     }
-    const struct { uint32_t form; const char *label; } kForms[] = {{kShortStatusText, "Short"},
-                                                                    {kLongStatusText, "Long"}};
+    const struct { uint32_t form; const char *name; HostLabel label; } kForms[] = {
+        {kShortStatusText, "Short", HostLabel::kShort}, {kLongStatusText, "Long", HostLabel::kLong}};
     for (const auto &form : kForms) {
         std::string text;
         const uint32_t error = FetchStatusString(report.Exports(), sourceType, tree.Root(), form.form, &text);
         if (error != 0) {
-            report.Failure(std::string("PatGetStatusString (") + form.label + ")", error);
-            report.Field(form.label, "(none)");
+            report.Failure(std::string("PatGetStatusString (") + form.name + ")", error);
+            report.Field(report.Word(form.label), report.Word(HostLabel::kUnavailable));
         } else {
-            report.Field(form.label, report.FromLibrary(text));
+            report.Field(report.Word(form.label), report.FromLibrary(text));
         }
     }
 }
@@ -37,9 +37,10 @@ void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const 
     std::vector<std::string> layers;
     std::string problem;
     const bool drawn = ComposeStatusPicture(report.Exports(), sourceType, tree.Root(), pngPath, &layers, &problem);
-    report.Heading("Picture");
+    report.Heading(report.Word(HostLabel::kPicture));
     std::string names;
     for (const std::string &layer : layers) names += (names.empty() ? "" : " ") + layer;
-    report.Field("Layers", !names.empty() ? names : drawn ? "none" : "unavailable");
+    report.Field(report.Word(HostLabel::kLayers), !names.empty() ? names
+                                                  : report.Word(drawn ? HostLabel::kNone : HostLabel::kUnavailable));
     if (!drawn) report.Problem(problem);
 }

@@ -38,6 +38,11 @@ EXPECTED = os.path.join(ROOT, "tests", "host", "expected")
 WINE_RUN = os.path.join(ROOT, "tools", "dev", "wine-run")
 SKIPPED = 77
 RUN_TIMEOUT = 120
+HOST_WORDS = os.path.join(ROOT, "host", "words")
+STATUS_HEADING_WORD = 15005
+
+sys.path.insert(0, os.path.join(ROOT, "tools"))
+import strings_format  # noqa: E402
 
 # The library's query for a fresh record with every flag, as the simulator receives it.
 FULL_QUERY = ("\x1b%-12345X@PJL\r\n@PJL INFO CONFIG\r\n"
@@ -119,6 +124,12 @@ def require_success(result, what):
     check(result.returncode == 0, "%s: exit %d\n%s" % (what, result.returncode, result.stderr.decode()))
 
 
+def status_heading(language):
+    """The heading of a language's status section, in that language's words: "Status (DE)"."""
+    words = strings_format.read_strings(strings_format.string_file_path(HOST_WORDS, language.lower()))
+    return "%s (%s)" % (words[STATUS_HEADING_WORD], language)
+
+
 def section(report, title):
     """The lines of one report section, its heading included."""
     lines = report.decode().splitlines()
@@ -151,7 +162,10 @@ def case_poll(args):
         check(simulator.alive(), "the simulator stopped")
         with open(picture, "rb") as f:
             drawn = f.read()
-    check(every.stdout.decode().count("Status (") == 17, "not every language has a status")
+    languages = [lang.upper() for lang, _, _ in strings_format.read_languages(
+        os.path.join(ROOT, "resources", "languages.txt"))]
+    headings = every.stdout.decode().splitlines()
+    check(all(status_heading(lang) in headings for lang in languages), "not every language has a status")
     compare_expected(args.sample + ".txt", english.stdout, args.update)
     compare_expected(args.sample + ".all.txt", every.stdout, args.update)
     compare_expected(args.sample + ".png", drawn, args.update)
@@ -189,7 +203,7 @@ def case_status(args):
     require_success(polled, "poll")
     described = host(args.build, "status", "--state", sample_path(args.sample), "--lang", "EN,JP")
     require_success(described, "status")
-    for title in ("Status (EN)", "Status (JP)"):
+    for title in (status_heading("EN"), status_heading("JP")):
         check(section(described.stdout, title) == section(polled.stdout, title),
               "%s differs between status and poll" % title)
 
