@@ -10,6 +10,7 @@ const int kExitUsage = 2;
 const int kExitNoPrinter = 3;  // no printer could be reached, or it did not answer
 
 int RunPoll(const PatExports &exports, const HostOptions &options);
+int RunWatch(const PatExports &exports, const HostOptions &options);
 int RunReplay(const PatExports &exports, const HostOptions &options);
 int RunStatus(const PatExports &exports, const HostOptions &options);
 
