@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <time.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -186,15 +187,26 @@ void PollOnce(const PatExports &exports, const HostOptions &options, WatchedPrin
 
 // Sleeps in short steps, so that a stop request is seen at once.
 void Pause(double seconds) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!stopRequested && std::chrono::steady_clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                       std::chrono::duration<double>(seconds));
+    const Clock::duration step = std::chrono::milliseconds(50);
+    for (Clock::time_point now = Clock::now(); !stopRequested && now < until; now = Clock::now()) {
+        std::this_thread::sleep_for(std::min(step, until - now));
     }
 }
 
 }  // namespace
 
 int RunWatch(const PatExports &exports, const HostOptions &options) {
+    signal(SIGINT, RequestStop);
+    signal(SIGTERM, RequestStop);
+    const int status = WatchPrinters(exports, options, 0);
+    if (status == kExitDone) fprintf(stderr, "pathost: watch stopped\n");
+    return status;
+}
+
+int WatchPrinters(const PatExports &exports, const HostOptions &options, long rounds) {
     std::vector<WatchedPrinter> printers(options.printers.size());
     for (size_t i = 0; i < printers.size(); ++i) {
         printers[i].poll.reset(new PrinterPoll(exports, options, options.printers[i]));
@@ -210,14 +222,11 @@ int RunWatch(const PatExports &exports, const HostOptions &options) {
         return kExitRefused;
     }
     for (WatchedPrinter &printer : printers) printer.poll->givenDeviceId = deviceId;
-    signal(SIGINT, RequestStop);
-    signal(SIGTERM, RequestStop);
-    while (!stopRequested) {
+    for (long round = 0; !stopRequested && (rounds == 0 || round < rounds); ++round) {
         for (WatchedPrinter &printer : printers) {
             if (!stopRequested) PollOnce(exports, options, printer);
         }
-        Pause(options.intervalSeconds);
+        if (rounds == 0 || round + 1 < rounds) Pause(options.intervalSeconds);
     }
-    fprintf(stderr, "pathost: watch stopped\n");
     return kExitDone;
 }
