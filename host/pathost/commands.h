@@ -10,6 +10,10 @@ const int kExitUsage = 2;
 const int kExitNoPrinter = 3;  // no printer could be reached, or it did not answer
 
 int RunPoll(const PatExports &exports, const HostOptions &options);
+int RunWatch(const PatExports &exports, const HostOptions &options);
+// The watch loop alone: `rounds` polls of every printer (0: until SIGINT or
+// SIGTERM), changes or JSON on standard output.
+int WatchPrinters(const PatExports &exports, const HostOptions &options, long rounds);
 int RunReplay(const PatExports &exports, const HostOptions &options);
 int RunStatus(const PatExports &exports, const HostOptions &options);
 

@@ -11,8 +11,9 @@
 const uint32_t kDefaultQueryFlags = 0x000A051E;
 
 struct HostOptions {
-    std::string command;       // poll, replay, status
-    std::string address;       // poll: HOST[:PORT]
+    std::string command;       // poll, watch, replay, status
+    std::string address;       // poll: HOST[:PORT] (the first of `printers`)
+    std::vector<std::string> printers;  // watch: every HOST[:PORT]
     std::string libraryPath;   // --lib; empty: next to the program
     std::vector<std::string> languages = {"EN"};
     uint32_t sourceType = 1;
@@ -21,10 +22,16 @@ struct HostOptions {
     bool deviceIdGiven = false;
     std::string deviceId;      // --device-id, or the content of --device-id-file
     std::string deviceIdFile;
+    std::string community = "public";  // SNMP
+    int snmpPort = 161;
+    int snmpVersion = 2;       // 1 or 2 (v2c)
+    double intervalSeconds = 10;  // watch
+    bool json = false;         // watch: one JSON object per poll
     std::string replyFile;     // replay
     std::string stateFile;     // status
     std::string picturePath;   // --picture
     std::string saveReplyPath; // poll --save-reply
+    bool help = false;         // --help: print the usage, nothing else
 };
 
 // Returns false with a message for anything a user could get wrong.

@@ -29,12 +29,17 @@ int main(int argc, char **argv) {
         fprintf(stderr, "pathost: %s\n%s", error.c_str(), kHostUsage);
         return kExitUsage;
     }
+    if (options.help) {
+        fputs(kHostUsage, stdout);
+        return kExitDone;
+    }
     PatExports exports;
     if (!LoadPatExports(options.libraryPath, &exports, &error)) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
     if (options.command == "poll") return RunPoll(exports, options);
+    if (options.command == "watch") return RunWatch(exports, options);
     if (options.command == "replay") return RunReplay(exports, options);
     return RunStatus(exports, options);
 }

@@ -1,5 +1,6 @@
 #include "printer_connection.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -89,6 +90,38 @@ int CountFormFeeds(const char *bytes, size_t count) {
     return static_cast<int>(std::count(bytes, bytes + count, '\f'));
 }
 
+// One address: false with the reason when no connection comes within the time.
+bool ConnectTo(const addrinfo *address, double timeoutSeconds, intptr_t *socketOut, std::string *error) {
+    const NativeSocket s = socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+    if (static_cast<intptr_t>(s) == kNoSocket) {
+        *error = "cannot create a socket: " + SocketErrorText(LastSocketError());
+        return false;
+    }
+    SetNonBlocking(s);
+    const int result = connect(s, address->ai_addr, static_cast<int>(address->ai_addrlen));
+    const int started = result == 0 ? 0 : LastSocketError();
+    int failure = 0;
+    if (result != 0 && !ConnectInProgress(started)) {
+        *error = "cannot connect: " + SocketErrorText(started);
+        failure = -1;
+    } else if (result != 0 && !WaitFor(static_cast<intptr_t>(s), true, timeoutSeconds)) {
+        char seconds[32];
+        snprintf(seconds, sizeof seconds, "%g", timeoutSeconds);
+        *error = std::string("no connection within ") + seconds + " s";
+        failure = -1;
+    } else {
+        socklen_t length = sizeof failure;
+        getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char *>(&failure), &length);
+        if (failure != 0) *error = "cannot connect: " + SocketErrorText(failure);
+    }
+    if (failure != 0) {
+        CloseSocket(s);
+        return false;
+    }
+    *socketOut = static_cast<intptr_t>(s);
+    return true;
+}
+
 }  // namespace
 
 PrinterConnection::PrinterConnection() : socket_(kNoSocket) {}
@@ -97,40 +130,24 @@ PrinterConnection::~PrinterConnection() {
     if (socket_ != kNoSocket) CloseSocket(Native(socket_));
 }
 
+// Every address the name resolves to, of either family, in the resolver's
+// order, until one takes the connection.
 bool PrinterConnection::Connect(const std::string &host, int port, double timeoutSeconds, std::string *error) {
     EnsureSockets();
     addrinfo hints = {};
-    hints.ai_family = AF_INET;
+    hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo *found = nullptr;
     if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0 || found == nullptr) {
         *error = "cannot resolve " + host;
         return false;
     }
-    const NativeSocket s = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
-    socket_ = static_cast<intptr_t>(s);
-    if (socket_ == kNoSocket) {
-        freeaddrinfo(found);
-        *error = "cannot create a socket: " + SocketErrorText(LastSocketError());
-        return false;
+    bool connected = false;
+    for (const addrinfo *address = found; address != nullptr && !connected; address = address->ai_next) {
+        connected = ConnectTo(address, timeoutSeconds, &socket_, error);
     }
-    SetNonBlocking(s);
-    const int result = connect(s, found->ai_addr, static_cast<int>(found->ai_addrlen));
     freeaddrinfo(found);
-    const int started = result == 0 ? 0 : LastSocketError();
-    if (result != 0 && !ConnectInProgress(started)) {
-        *error = "cannot connect: " + SocketErrorText(started);
-        return false;
-    }
-    if (result != 0 && !WaitFor(socket_, true, timeoutSeconds)) {
-        *error = "no connection within " + std::to_string(static_cast<int>(timeoutSeconds + 0.5)) + " s";
-        return false;
-    }
-    int failure = 0;
-    socklen_t length = sizeof failure;
-    getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char *>(&failure), &length);
-    if (failure != 0) *error = "cannot connect: " + SocketErrorText(failure);
-    return failure == 0;
+    return connected;
 }
 
 bool PrinterConnection::Send(const std::string &text, std::string *error) {
@@ -166,12 +183,25 @@ ReceiveEnd PrinterConnection::Receive(int answers, double timeoutSeconds, std::s
 }
 
 bool SplitHostAndPort(const std::string &address, int defaultPort, std::string *host, int *port) {
-    const size_t colon = address.rfind(':');
-    *host = address.substr(0, colon);
     *port = defaultPort;
-    if (colon == std::string::npos) return !host->empty();
-    const std::string digits = address.substr(colon + 1);
+    std::string rest;
+    if (!address.empty() && address[0] == '[') {  // [IPv6] or [IPv6]:PORT
+        const size_t close = address.find(']');
+        if (close == std::string::npos) return false;
+        *host = address.substr(1, close - 1);
+        rest = address.substr(close + 1);
+        if (!rest.empty() && rest[0] != ':') return false;
+    } else if (std::count(address.begin(), address.end(), ':') > 1) {  // a bare IPv6 address
+        *host = address;
+    } else {
+        const size_t colon = address.find(':');
+        *host = address.substr(0, colon);
+        if (colon != std::string::npos) rest = address.substr(colon);
+    }
+    if (host->empty()) return false;
+    if (rest.empty()) return true;
+    const std::string digits = rest.substr(1);
     if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
     *port = atoi(digits.c_str());
-    return !host->empty() && *port >= 1 && *port <= 65535;
+    return *port >= 1 && *port <= 65535;
 }

@@ -36,5 +36,7 @@ private:
     bool closedByPeer_ = false;
 };
 
-// "HOST[:PORT]"; false when the port is not a number from 1 to 65535.
+// "HOST[:PORT]", HOST a name or an IPv4 address, or "[IPv6][:PORT]" (a bare
+// IPv6 address has no port); false when the port is not a number from 1 to
+// 65535.
 bool SplitHostAndPort(const std::string &address, int defaultPort, std::string *host, int *port);

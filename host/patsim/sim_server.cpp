@@ -6,14 +6,18 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/socket.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <list>
+#include <sstream>
 #include <vector>
 
+#include "device_id.h"
 #include "pjl_answers.h"
 #include "request_lines.h"
 
@@ -47,9 +51,10 @@ struct Client {
 
 class Simulator {
 public:
-    Simulator(const PrinterDescription &printer, const ServerSettings &settings)
-        : printer_(printer), settings_(settings),
-          fault_(printer.noResponse ? Fault::Silent : settings.fault) {}
+    Simulator(const std::vector<ScriptStep> &script, const ServerSettings &settings)
+        : script_(script), settings_(settings) {
+        EnterStep(0);
+    }
     ~Simulator();
 
     int Run();
@@ -66,9 +71,15 @@ private:
     void CloseIdleAndDone();
     void Close(Client &client, const char *why);
 
-    const PrinterDescription &printer_;
+    void EnterStep(size_t step);
+    void FollowScript(double startedAt);
+
+    const std::vector<ScriptStep> &script_;
     const ServerSettings &settings_;
-    const Fault fault_;
+    size_t step_ = 0;
+    double stepEndsAt_ = 0;  // seconds after the start
+    const PrinterDescription *printer_ = nullptr;
+    Fault fault_ = Fault::None;
     int listener_ = -1;
     int accepted_ = 0;
     std::list<Client> clients_;
@@ -104,6 +115,35 @@ bool Simulator::Listen() {
     return true;
 }
 
+// The device ID file is replaced whole, so a reader never sees half of it.
+void WriteDeviceIdFile(const std::string &path, const PrinterDescription &printer) {
+    const std::string temporary = path + ".new";
+    FILE *file = fopen(temporary.c_str(), "w");
+    if (file == nullptr) return;
+    fputs(DeviceIdOf(printer).c_str(), file);
+    fclose(file);
+    rename(temporary.c_str(), path.c_str());
+}
+
+void Simulator::EnterStep(size_t step) {
+    step_ = step;
+    printer_ = &script_[step].printer;
+    fault_ = printer_->noResponse ? Fault::Silent : script_[step].fault;
+    if (!settings_.deviceIdFile.empty()) WriteDeviceIdFile(settings_.deviceIdFile, *printer_);
+    if (settings_.verbose) fprintf(stderr, "patsim: state %zu\n", step);
+}
+
+void Simulator::FollowScript(double startedAt) {
+    if (script_.size() < 2) return;
+    const double elapsed = Now() - startedAt;
+    if (stepEndsAt_ == 0) stepEndsAt_ = script_[0].seconds;
+    while (elapsed >= stepEndsAt_) {
+        const size_t next = (step_ + 1) % script_.size();
+        stepEndsAt_ += script_[next].seconds;
+        EnterStep(next);
+    }
+}
+
 bool Simulator::Accepting() const {
     const bool underLimit = settings_.maxConnections == 0 || accepted_ < settings_.maxConnections;
     return underLimit && clients_.size() < kMaxClients;
@@ -128,7 +168,7 @@ void Simulator::Accept() {
 
 void Simulator::Answer(Client &client, const std::string &line) {
     if (settings_.verbose) fprintf(stderr, "patsim: %d: %s\n", client.number, line.c_str());
-    const std::string answer = AnswerPjlLine(printer_, line);
+    const std::string answer = AnswerPjlLine(*printer_, line);
     if (answer.empty()) return;
     const bool first = client.answered++ == 0;
     switch (fault_) {
@@ -221,6 +261,7 @@ int Simulator::Run() {
     }
     const double startedAt = Now();
     while (!Finished(startedAt)) {
+        FollowScript(startedAt);
         PollOnce();
         CloseIdleAndDone();
     }
@@ -242,12 +283,58 @@ bool ParseFault(const std::string &name, Fault *fault) {
     return false;
 }
 
-int Serve(const PrinterDescription &printer, const ServerSettings &settings) {
+int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings) {
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
-    Simulator simulator(printer, settings);
+    Simulator simulator(script, settings);
     return simulator.Run();
+}
+
+int Serve(const PrinterDescription &printer, const ServerSettings &settings) {
+    std::vector<ScriptStep> script(1);
+    script[0].printer = printer;
+    script[0].fault = settings.fault;
+    return ServeScript(script, settings);
+}
+
+bool ReadScriptFile(const std::string &path, std::vector<ScriptStep> *script, std::string *error) {
+    std::ifstream file(path);
+    if (!file) {
+        *error = path + ": cannot be read";
+        return false;
+    }
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream words(line);
+        std::string state, seconds, fault, extra;
+        if (!(words >> state)) continue;
+        const std::string where = path + ":" + std::to_string(number) + ": ";
+        ScriptStep step;
+        char *end = nullptr;
+        words >> seconds >> fault >> extra;
+        step.seconds = strtod(seconds.c_str(), &end);
+        if (seconds.empty() || *end != '\0' || !(step.seconds > 0)) {
+            *error = where + "the seconds must be a number above 0";
+            return false;
+        }
+        if (!fault.empty() && !ParseFault(fault, &step.fault)) {
+            *error = where + "unknown fault " + fault;
+            return false;
+        }
+        if (!extra.empty()) {
+            *error = where + "unexpected " + extra + " (STATE SECONDS [FAULT])";
+            return false;
+        }
+        const std::string statePath = !state.empty() && state[0] == '/' ? state : folder + state;
+        if (!ReadStateFile(statePath, &step.printer, error)) return false;
+        script->push_back(step);
+    }
+    if (script->empty()) *error = path + ": no states";
+    return !script->empty();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "printer_description.h"
 
@@ -28,9 +29,25 @@ struct ServerSettings {
     double idleSeconds = 30;       // a connection silent for this long is closed
     Fault fault = Fault::None;
     bool verbose = false;          // log connections and requests to stderr
+    std::string deviceIdFile;      // kept holding the current state's device ID, if not empty
 };
+
+// One step of a script of states: the printer in this state (and with this
+// fault) for so many seconds.  A script runs in a loop.
+struct ScriptStep {
+    PrinterDescription printer;
+    double seconds = 0;
+    Fault fault = Fault::None;
+};
+
+// "STATE SECONDS [FAULT]" per line, "#" comments; state paths are relative
+// to the script's folder.  False with a message when a line is refused.
+bool ReadScriptFile(const std::string &path, std::vector<ScriptStep> *script, std::string *error);
 
 // Serves until the lifetime ends, the connection limit is reached, or
 // SIGINT/SIGTERM arrives.  Returns a process exit status; prints the port it
 // listens on to stdout once it is ready.
 int Serve(const PrinterDescription &printer, const ServerSettings &settings);
+// The same, going through the script's states (the faults of the script's
+// steps take the place of the settings' fault).
+int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings);

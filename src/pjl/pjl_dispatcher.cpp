@@ -62,10 +62,13 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
     ReplyTokenizer tokenizer;
     TokenizerInitBounded(&tokenizer, reply, length);
     ReplyToken token;
-    if (ReadToken(&tokenizer, &token) != 0) return;
+    // A printer mixes blocks that break the grammar (empty answers, unsolicited
+    // status) into its reply: the token of a grammar error is not taken, and
+    // the tokenizer, back between commands, goes on from the next "@PJL".
+    // Every error leaves the cursor further on, so the loop ends.
     for (;;) {
-        if (UpdateContext(&context, token)) Dispatch(context, &tokenizer, record, modelTable);
+        const bool broken = ReadToken(&tokenizer, &token) != 0;
+        if (!broken && UpdateContext(&context, token)) Dispatch(context, &tokenizer, record, modelTable);
         if (token.kind == TOKEN_END) return;
-        if (ReadToken(&tokenizer, &token) != 0) return;
     }
 }

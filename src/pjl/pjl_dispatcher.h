@@ -7,6 +7,6 @@
 #include "pat.h"
 #include "reply_dispatch_tables.h"
 
-// The reply ends at its first NUL or after `length` bytes.  A grammar error
-// ends the reading; handlers' errors do not.
+// The reply ends at its first NUL or after `length` bytes.  Neither a grammar
+// error nor a handler's error ends the reading: it goes on to the end.
 void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchRow *modelTable);

@@ -1,7 +1,8 @@
 // Every argument of the query's command lines (the word after the command,
-// such as "CONFIG" or "INTRAY1SIZE") must be echoed by the reply, before
-// the reply's first grammar error, and a form feed must follow its first
-// echo somewhere.  The answers may come in any order.
+// such as "CONFIG" or "INTRAY1SIZE") must be echoed by the reply, and a form
+// feed must follow its first echo somewhere.  The answers may come in any
+// order, and blocks that break the grammar may stand between them: the
+// search resynchronises on the next command line, as the interpretation does.
 //
 // Arguments are resolved in batches: one pass over the reply settles a whole
 // batch, so the cost grows with the reply rather than with reply times query.
@@ -84,8 +85,9 @@ bool BatchAnswered(ArgumentBatch *batch, const PayloadText &reply, const char *l
     char echo[kTokenSize];
     while (unresolved > 0) {
         int32_t kind = 0;
-        if (TokenizerNext(&tokenizer, echo, sizeof echo, &kind) != 0 || kind == TOKEN_END) return false;
-        if (kind != TOKEN_ARGUMENT) continue;
+        const bool broken = TokenizerNext(&tokenizer, echo, sizeof echo, &kind) != 0;
+        if (kind == TOKEN_END) return false;
+        if (broken || kind != TOKEN_ARGUMENT) continue;
         const bool formFeedFollows = lastFormFeed != nullptr && lastFormFeed >= tokenizer.cursor;
         if (!ResolveEcho(batch, echo, formFeedFollows, &unresolved)) return false;
     }

@@ -19,6 +19,13 @@ Cases:
                    exit 77 (skipped) when Wine cannot run the program
   valgrind SAMPLE  one whole poll with pathost under valgrind's memcheck: no
                    error, nothing definitely or indirectly lost
+  snmp             polls without --device-id: the device ID from a real snmpd
+                   (its own configuration, on a free loopback port) that serves
+                   the simulator's current one; agents that do not answer or
+                   answer wrongly; exit 77 when this pathost cannot ask by SNMP
+  watch            `pathost watch` over a simulator whose state changes: every
+                   change printed once, JSON per poll, a clean end on SIGINT
+  options          --help, --opt=value, refused values of both programs
 
 --update rewrites the expected reports instead of comparing them.
 Every simulator started here stops by itself (lifetime and connection limits).
@@ -76,7 +83,8 @@ class Simulator:
 
     def __init__(self, build, sample, *extra):
         self.build = build
-        self.arguments = [sample_path(sample), "--lifetime", "90", "--idle", "10"] + list(extra)
+        # No sample: the state comes from a --script among the extra arguments.
+        self.arguments = ([sample_path(sample)] if sample else []) + ["--lifetime", "90", "--idle", "10"] + list(extra)
 
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
@@ -234,8 +242,12 @@ def case_faults(args):
         expect_failure(poll(args.build, simulator, sample, "--timeout", "1"), 1, "only 1 of", "0x20000002")
         check(simulator.alive(), "the simulator stopped")
     with Simulator(args.build, sample) as simulator:
-        expect_failure(host(args.build, "poll", simulator.address, "--lang", "EN"), 1,
-                       "none was given (--device-id)", "0x20000002")
+        # No device ID and no SNMP agent: said so, and the PJL answers still shown.
+        result = host(args.build, "poll", simulator.address, "--lang", "EN", "--snmp-port", str(free_udp_port()),
+                      "--timeout", "1")
+        require_success(result, "a poll without a device ID")
+        check("--device-id" in result.stderr.decode(), "the message does not name --device-id")
+        check("Input trays (EN)" in result.stdout.decode(), "the PJL answers are not shown")
     with Simulator(args.build, "no_response") as simulator:
         expect_failure(poll(args.build, simulator, "no_response", "--timeout", "1"), 3, "did not answer")
     free_port = socket.socket()
@@ -301,6 +313,187 @@ def case_simulator(args):
         check(simulator.process.returncode == 0, "the connection limit did not end the simulator")
 
 
+def free_udp_port():
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+PPM_DEVICE_ID = ".1.3.6.1.4.1.2699.1.2.1.2.1.1.3"
+ENTERPRISE_DEVICE_ID = ".1.3.6.1.4.1.11.2.3.9.1.1.7"
+
+
+class SnmpAgent:
+    """Debian's snmpd on a free loopback UDP port, with a configuration and a
+    persistent folder of its own (no system file read or written), passing the
+    device ID objects to `patsim --snmp-pass FILE` (pass_persist: snmpd caches
+    the answers of plain pass programs)."""
+
+    def __init__(self, build, device_id_file, objects=(PPM_DEVICE_ID, ENTERPRISE_DEVICE_ID), value_type="string"):
+        self.build = build
+        self.device_id_file = device_id_file
+        self.objects = objects
+        self.value_type = value_type
+
+    def __enter__(self):
+        self.folder = tempfile.TemporaryDirectory()
+        config = os.path.join(self.folder.name, "snmpd.conf")
+        patsim = os.path.join(self.build, "patsim")
+        with open(config, "w") as f:
+            f.write("rocommunity public 127.0.0.1\n")
+            for oid in self.objects:
+                f.write("pass_persist %s %s --snmp-type %s --snmp-pass %s\n" % (oid, patsim, self.value_type,
+                                                                         self.device_id_file))
+        self.port = free_udp_port()
+        persist = os.path.join(self.folder.name, "persist")
+        os.mkdir(persist)
+        environment = dict(os.environ, SNMP_PERSISTENT_DIR=persist, SNMPCONFPATH=persist, MIBS="",
+                           MIBDIRS=persist)
+        self.log = os.path.join(self.folder.name, "log")
+        self.process = subprocess.Popen(["/usr/sbin/snmpd", "-f", "-Lf", self.log, "-C", "-c", config, "-p",
+                                         os.path.join(self.folder.name, "pid"), "udp:127.0.0.1:%d" % self.port],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
+        deadline = time.monotonic() + 30
+        while "NET-SNMP version" not in self.log_text():
+            check(self.process.poll() is None, "snmpd ended: %s" % self.log_text())
+            check(time.monotonic() < deadline, "snmpd did not start")
+            time.sleep(0.05)
+        return self
+
+    def log_text(self):
+        return open(self.log).read() if os.path.exists(self.log) else ""
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait(timeout=30)
+        self.folder.cleanup()
+
+
+def snmp_poll(build, simulator, agent, *extra):
+    return host(build, "poll", simulator.address, "--snmp-port", str(agent.port), "--timeout", "2", *extra)
+
+
+def status_short(report):
+    lines = [l for l in report.decode().splitlines() if l.strip().startswith("Short")]
+    return lines[0].split(None, 1)[1] if lines else None
+
+
+def write_script(folder, *steps):
+    script = os.path.join(folder, "states.script")
+    with open(script, "w") as f:
+        for sample, seconds, *fault in steps:
+            f.write("%s %s %s\n" % (sample_path(sample), seconds, " ".join(fault)))
+    return script
+
+
+def case_snmp(args):
+    with tempfile.TemporaryDirectory() as folder:
+        device_id_file = os.path.join(folder, "device-id")
+        script = write_script(folder, ("paper_jam", 2), ("toner_out", 2))
+        with Simulator(args.build, None, "--script", script, "--device-id-file", device_id_file) as simulator, \
+                SnmpAgent(args.build, device_id_file) as agent:
+            first = snmp_poll(args.build, simulator, agent)
+            if "cannot ask by SNMP" in first.stderr.decode():
+                print("skipped: this build of pathost has no SNMP")
+                return SKIPPED
+            require_success(first, "a poll with the device ID by SNMP")
+            # The status follows the simulator's state, through the agent.
+            seen = set()
+            deadline = time.monotonic() + 30
+            while len(seen) < 2 and time.monotonic() < deadline:
+                result = snmp_poll(args.build, simulator, agent)
+                require_success(result, "a poll by SNMP")
+                check("device ID" not in result.stderr.decode(), result.stderr.decode())
+                seen.add(status_short(result.stdout))
+                time.sleep(0.3)
+            check(seen == {"Paper Misfeed", "No Toner"}, "statuses seen: %s" % seen)
+            require_success(snmp_poll(args.build, simulator, agent, "--snmp-version", "1"), "SNMPv1")
+            # The given device ID wins.
+            given = snmp_poll(args.build, simulator, agent, "--device-id", device_id(args.build, "idle_full"))
+            require_success(given, "a poll with --device-id")
+            check(status_short(given.stdout) not in seen, "--device-id did not win")
+            # A wrong community gets no answer.
+            wrong = snmp_poll(args.build, simulator, agent, "--community", "private", "--timeout", "1")
+            require_success(wrong, "a poll with a wrong community")
+            check("no SNMP answer" in wrong.stderr.decode() and "--device-id" in wrong.stderr.decode(),
+                  wrong.stderr.decode())
+            check("Input trays (EN)" in wrong.stdout.decode(), "the rest of the poll is not shown")
+        with Simulator(args.build, "paper_jam", "--device-id-file", device_id_file) as simulator:
+            # A printer with the enterprise object only.
+            with SnmpAgent(args.build, device_id_file, objects=(ENTERPRISE_DEVICE_ID,)) as agent:
+                result = snmp_poll(args.build, simulator, agent)
+                require_success(result, "the enterprise object")
+                check(status_short(result.stdout) == "Paper Misfeed", result.stdout.decode())
+            # Answers that are no device ID.
+            with SnmpAgent(args.build, device_id_file, value_type="integer") as agent:
+                result = snmp_poll(args.build, simulator, agent)
+                require_success(result, "an INTEGER device ID")
+                check("not an OCTET STRING" in result.stderr.decode(), result.stderr.decode())
+            empty = os.path.join(folder, "empty")
+            open(empty, "w").close()
+            with SnmpAgent(args.build, empty) as agent:
+                result = snmp_poll(args.build, simulator, agent)
+                require_success(result, "an empty device ID")
+                check("device ID is empty" in result.stderr.decode(), result.stderr.decode())
+            with SnmpAgent(args.build, device_id_file, objects=()) as agent:
+                result = snmp_poll(args.build, simulator, agent)
+                check("knows no device ID object" in result.stderr.decode(), result.stderr.decode())
+        check(not os.path.exists("/var/lib/snmp/cert_indexes"), "an SNMP program wrote /var/lib/snmp")
+
+
+def watch_output(build, addresses, seconds, *extra):
+    """Runs pathost watch for a while, then interrupts it as Ctrl-C does."""
+    process = subprocess.Popen([os.path.join(build, "pathost"), "watch"] + addresses + list(extra),
+                               stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    time.sleep(seconds)
+    process.send_signal(2)
+    out, err = process.communicate(timeout=60)
+    check(process.returncode == 0, "watch ended with %d: %s" % (process.returncode, err.decode()))
+    check(b"watch stopped" in err, "watch did not stop cleanly")
+    return out.decode(), err.decode()
+
+
+def case_watch(args):
+    import json
+    with tempfile.TemporaryDirectory() as folder:
+        device_id_file = os.path.join(folder, "device-id")
+        script = write_script(folder, ("paper_jam", 1.5), ("toner_out", 1.5), ("no_response", 1.5))
+        with Simulator(args.build, None, "--script", script, "--device-id-file", device_id_file) as simulator:
+            # The device ID of the states comes with the poll as a file, for builds without SNMP.
+            out, err = watch_output(args.build, [simulator.address], 8, "--interval", "0.2", "--timeout", "1",
+                                    "--device-id-file", device_id_file)
+            lines = out.splitlines()
+            check(len(lines) >= 4, "too few changes:\n" + out)
+            texts = [l.split("  ")[2] for l in lines]
+            check(all(a != b for a, b in zip(texts, texts[1:])), "a change printed twice:\n" + out)
+            check({"Paper Misfeed", "No Toner"} <= set(texts), "changes missing:\n" + out)
+            check(any("[42001]" in l for l in lines), "no engine status codes:\n" + out)
+            out, err = watch_output(args.build, [simulator.address, simulator.address], 4, "--interval", "0.3", "--timeout", "0.5",
+                                    "--json", "--lang", "EN,DE", "--device-id-file", device_id_file)
+            polls = [json.loads(line) for line in out.splitlines()]
+            check(len(polls) >= 4, "too few JSON polls:\n" + out)
+            for p in polls:
+                check(set(p) >= {"time", "printer", "outcome", "record", "texts", "layers"}, "JSON: %s" % p)
+                check(set(p["texts"]) == {"EN", "DE"}, "JSON texts: %s" % p["texts"])
+    expect_failure(host(args.build, "watch"), 2, "watch needs HOST[:PORT]")
+
+
+def case_options(args):
+    for program in ("pathost", "patsim"):
+        result = host(args.build, "--help", program=program)
+        check(result.returncode == 0 and b"usage:" in result.stdout, "%s --help" % program)
+    expect_failure(host(args.build, "poll", "h", "--timeout=0"), 2, "bad value for --timeout", "seconds")
+    expect_failure(host(args.build, "poll", "h", "--snmp-port", "80.5"), 2, "bad value for --snmp-port")
+    expect_failure(host(args.build, "poll", "h", "--colour", "red"), 2, "\"colour\" does not exist")
+    expect_failure(host(args.build, "poll", "h", "--timeout"), 2, "timeout")
+    expect_failure(host(args.build, "--port", "80.5", sample_path("idle_full"), program="patsim"), 2,
+                   "bad value for --port: \"80.5\" (a whole number from 0 to 65535 expected)")
+    expect_failure(host(args.build, "--port=70000", sample_path("idle_full"), program="patsim"), 2, "--port")
+    expect_failure(host(args.build, "--fault", "loud", sample_path("idle_full"), program="patsim"), 2, "silent")
+    result = host(args.build, "--device-id", "--port=9100", sample_path("idle_full"), program="patsim")
+    require_success(result, "patsim --opt=value")
+
+
 def wine_can_run():
     return run([WINE_RUN, "--check"]).returncode == 0
 
@@ -330,7 +523,8 @@ def case_windows(args):
 
 
 CASES = {"poll": case_poll, "replay": case_replay, "status": case_status, "faults": case_faults,
-         "simulator": case_simulator, "windows": case_windows, "valgrind": case_valgrind}
+         "simulator": case_simulator, "windows": case_windows, "valgrind": case_valgrind, "snmp": case_snmp,
+         "watch": case_watch, "options": case_options}
 
 
 def main():

@@ -45,20 +45,50 @@ TEST(HostOptions, AllLanguagesAndDefaults) {
     EXPECT_FALSE(o.deviceIdGiven);
 }
 
+TEST(HostOptions, WatchEqualsFormsAndHelp) {
+    HostOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"watch", "a:9100", "[::1]:9101", "--interval=0.5", "--json", "--community=c", "--snmp-port",
+                       "1161", "--snmp-version=1"},
+                      &o, &error))
+        << error;
+    EXPECT_EQ(o.printers, (std::vector<std::string>{"a:9100", "[::1]:9101"}));
+    EXPECT_DOUBLE_EQ(o.intervalSeconds, 0.5);
+    EXPECT_TRUE(o.json);
+    EXPECT_EQ(o.community, "c");
+    EXPECT_EQ(o.snmpPort, 1161);
+    EXPECT_EQ(o.snmpVersion, 1);
+    HostOptions help;
+    EXPECT_TRUE(Parse({"--help"}, &help, &error));
+    EXPECT_TRUE(help.help);
+}
+
 TEST(HostOptions, MistakesAreNamed) {
     const struct { std::vector<std::string> words; const char *error; } cases[] = {
         {{}, "no command given"},
         {{"print"}, "unknown command print"},
         {{"poll"}, "poll needs HOST[:PORT]"},
+        {{"watch"}, "watch needs HOST[:PORT]..."},
         {{"replay"}, "replay needs --reply FILE"},
         {{"status", "--lang", "EN"}, "status needs --state FILE"},
         {{"poll", "h", "extra"}, "unexpected argument extra"},
-        {{"poll", "h", "--colour", "red"}, "unknown option --colour"},
-        {{"poll", "h", "--timeout"}, "--timeout needs a value"},
-        {{"poll", "h", "--timeout", "0"}, "bad value for --timeout: \"0\""},
-        {{"poll", "h", "--flags", "0x1G"}, "bad value for --flags: \"0x1G\""},
-        {{"poll", "h", "--source", "-1"}, "bad value for --source: \"-1\""},
-        {{"poll", "h", "--lang", ","}, "bad value for --lang: \",\""},
+        {{"poll", "h", "--colour", "red"}, "Option \"colour\" does not exist"},
+        {{"poll", "h", "--timeout"}, "Option \"timeout\" is missing an argument"},
+        {{"poll", "h", "--timeout", "0"},
+         "bad value for --timeout: \"0\" (seconds, more than 0 and at most 3600 expected)"},
+        {{"poll", "h", "--flags", "0x1G"},
+         "bad value for --flags: \"0x1G\" (a number from 0 to 0xFFFFFFFF (decimal or 0x hex) expected)"},
+        {{"poll", "h", "--source", "-1"},
+         "bad value for --source: \"-1\" (a number from 0 to 0xFFFFFFFF (decimal or 0x hex) expected)"},
+        {{"poll", "h", "--source=-1"},
+         "bad value for --source: \"-1\" (a number from 0 to 0xFFFFFFFF (decimal or 0x hex) expected)"},
+        {{"poll", "h", "--flags=0x100000000"},
+         "bad value for --flags: \"0x100000000\" (a number from 0 to 0xFFFFFFFF (decimal or 0x hex) expected)"},
+        {{"poll", "h", "--snmp-port", "80.5"},
+         "bad value for --snmp-port: \"80.5\" (a whole number from 1 to 65535 expected)"},
+        {{"poll", "h", "--snmp-version", "3"}, "bad value for --snmp-version: \"3\" (1 or 2c expected)"},
+        {{"poll", "h", "--lang", ","}, "bad value for --lang: \",\" (a list of language names, or all expected)"},
+        {{"poll", "h", "--json=maybe"}, "Argument \"maybe\" failed to parse"},
     };
     for (const auto &c : cases) {
         HostOptions o;
@@ -73,7 +103,10 @@ TEST(PrinterAddress, HostAndOptionalPort) {
         {"127.0.0.1", true, "127.0.0.1", 9100}, {"printer:9101", true, "printer", 9101},
         {"printer:0", false, "", 0},            {"printer:65536", false, "", 0},
         {"printer:", false, "", 0},             {":9100", false, "", 0},
-        {"printer:91a", false, "", 0},
+        {"printer:91a", false, "", 0},          {"[::1]:9101", true, "::1", 9101},
+        {"[fe80::1]", true, "fe80::1", 9100},   {"::1", true, "::1", 9100},
+        {"[::1]9100", false, "", 0},            {"[::1", false, "", 0},
+        {"[]:9100", false, "", 0},
     };
     for (const auto &c : cases) {
         std::string host;

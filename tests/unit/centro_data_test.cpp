@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "pat.h"
 #include "support/alloc_sweep.h"
@@ -127,8 +128,11 @@ TEST_F(CentroData, IncompleteRepliesLeaveTheRecordUntouched) {
         {"reply missing", 0x4, nullptr, "MFG:M;", PAT_ERROR_INCOMPLETE_REPLY},
         {"no form feed after the echo", 0x4, "@PJL INFO CONFIG\r\nMEMORY=1048576\r\n", nullptr,
          PAT_ERROR_INCOMPLETE_REPLY},
-        {"echo only after a grammar error", 0x4, "@PJL INFO X\r\n\f@PJL INFO CONFIG\r\nMEMORY=1\r\n\f", nullptr,
-         PAT_ERROR_INCOMPLETE_REPLY},
+        {"broken blocks around, echo missing", 0x4 | 0x10,
+         "@PJL ECHO 1\r\n\f@PJL INFO OUTBINSTATUS\r\nUPPER=READY\r\n\f@PJL USTATUS JOB\r\nNAME = \"J\"\r\n\f",
+         nullptr, PAT_ERROR_INCOMPLETE_REPLY},
+        {"echo after a broken block, no form feed after it", 0x4,
+         "@PJL ECHO 1\r\n\f@PJL INFO CONFIG\r\nMEMORY=1\r\n", nullptr, PAT_ERROR_INCOMPLETE_REPLY},
         {"echo in a body, not a command line", 0x10, "@PJL INFO CONFIG\r\nOUTBINSTATUS\r\n\f", nullptr,
          PAT_ERROR_INCOMPLETE_REPLY},
     };
@@ -252,14 +256,51 @@ TEST_F(CentroData, OtherChildrenArePassedOverAndEveryTextIsRead) {
     EXPECT_STREQ(record.pModelName, "Second");
 }
 
-TEST_F(CentroData, GrammarErrorEndsTheReplyButTheCallSucceeds) {
+// Blocks a printer mixes into its reply that break the grammar: an answer
+// without a body, an unsolicited status block with a blank after "=", a stray
+// line.  Wherever they stand, the intact answers land as if they were absent.
+TEST_F(CentroData, BrokenBlocksAnywhereLeaveEveryIntactAnswerTaken) {
+    const char *brokenBlocks[] = {
+        "@PJL ECHO 1234\r\n\f",
+        "@PJL USTATUS JOB\r\nEND\r\nNAME = \"JOB 1\"\r\nPAGES=1\r\n\f",
+        "@PJL INFO STATUS\r\n\f",
+        "@PJL INFO X:\r\n",
+    };
+    const std::string full = kFullReplyText;
+    std::vector<size_t> boundaries;
+    for (size_t at = full.find("@PJL"); at != std::string::npos; at = full.find("@PJL", at + 1)) {
+        boundaries.push_back(at);
+    }
+    boundaries.push_back(full.size());
+    for (const char *broken : brokenBlocks) {
+        for (size_t at : boundaries) {
+            SCOPED_TRACE(std::string(broken) + " at " + std::to_string(at));
+            std::string reply = full;
+            reply.insert(at, broken);
+            EXPECT_EQ(Apply(MakeReplyTree(FullQuery(), reply.c_str(), kFullDeviceId)), 1);
+            EXPECT_EQ(GetLastError(), 0u);
+            EXPECT_EQ(DumpRecord(record), kFullReplyRecord);
+            ReleaseRecord(&record);
+        }
+    }
+    // All of them at once, before, between and after the answers.
+    std::string reply;
+    for (size_t i = 0; i + 1 < boundaries.size(); ++i) {
+        reply += brokenBlocks[i % 4] + full.substr(boundaries[i], boundaries[i + 1] - boundaries[i]);
+    }
+    reply += brokenBlocks[0];
+    EXPECT_EQ(Apply(MakeReplyTree(FullQuery(), reply.c_str(), kFullDeviceId)), 1);
+    EXPECT_EQ(DumpRecord(record), kFullReplyRecord);
+}
+
+TEST_F(CentroData, ReadingGoesOnAfterAGrammarError) {
     const char *reply =
         "@PJL INFO CONFIG\r\nMEMORY=1048576\r\nDUPLEX\r\n\f"
-        "@PJL INFO OUTBINSTATUS\r\n\f"  // no body: the reading stops here
+        "@PJL INFO OUTBINSTATUS\r\n\f"  // no body: the bins are reset, nothing more
         "@PJL INFO CONFIG\r\nMEMORY=2097152\r\n\f";
     EXPECT_EQ(Apply(MakeReplyTree(nullptr, reply, "MFG:Maker;")), 1);
     EXPECT_EQ(GetLastError(), 0u);
-    EXPECT_EQ(record.dwMemoryKB, 1024u);
+    EXPECT_EQ(record.dwMemoryKB, 2048u);
     EXPECT_EQ(record.dwOutBinWord, 255u);
     EXPECT_STREQ(record.pMakerName, "Maker");
 }

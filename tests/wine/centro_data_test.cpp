@@ -130,18 +130,27 @@ TEST(WineCentroData, MissingAnswersLeaveTheRecordUntouched) {
     EXPECT_EQ(DumpRecord(record.info), dumpBefore);
 }
 
-TEST(WineCentroData, GrammarErrorEndsTheReplyAndTheCallSucceeds) {
+TEST(WineCentroData, BrokenBlocksBetweenAnswersAreSkipped) {
     ASSERT_NE(PatDll(), nullptr);
+    const std::string full = kFullReplyText;
+    const size_t outBins = full.find("@PJL INFO OUTBIN");
+    const std::string reply = "@PJL ECHO 1234\r\n\f" + full.substr(0, outBins) +
+                              "@PJL USTATUS JOB\r\nEND\r\nNAME = \"JOB 1\"\r\n\f" + full.substr(outBins) +
+                              "@PJL INFO STATUS\r\n\f";
     HostRecord record;
-    const char *reply =
-        "@PJL INFO CONFIG\r\nMEMORY=1048576\r\n\f"
-        "@PJL INFO OUTBINSTATUS\r\n\f"
-        "@PJL INFO CONFIG\r\nMEMORY=2097152\r\n\f";
-    PatInfoNode *tree = MakeReplyTree(QueryFor(0x4 | 0x10), reply, nullptr);
+    PatInfoNode *tree = MakeReplyTree(FullQuery(), reply.c_str(), kFullDeviceId);
     EXPECT_EQ(SetCentroDataTo()(tree, 0, &record.info, 2), 1);
     EXPECT_EQ(GetLastError(), 0u);
-    EXPECT_EQ(record.info.dwMemoryKB, 1024u);
-    EXPECT_EQ(record.info.dwOutBinWord, 255u);
+    EXPECT_EQ(DumpRecord(record.info), kFullReplyRecord);
+    FreeTestTree(tree);
+
+    // Broken blocks do not stand in for a missing answer.
+    tree = MakeReplyTree(QueryFor(0x4 | 0x10),
+                         "@PJL ECHO 1\r\n\f@PJL INFO OUTBINSTATUS\r\nUPPER=READY\r\n\f"
+                         "@PJL USTATUS JOB\r\nNAME = \"J\"\r\n\f",
+                         nullptr);
+    EXPECT_EQ(SetCentroDataTo()(tree, 0, &record.info, 2), 0);
+    EXPECT_EQ(GetLastError(), PAT_ERROR_INCOMPLETE_REPLY);
     FreeTestTree(tree);
 }
 

@@ -1,0 +1,39 @@
+// One status poll of one printer over the network: the library's query sent
+// over raw TCP, the answers and the printer's device ID (given, or asked by
+// SNMP) handed back to the library, into the caller's record.  `poll` runs
+// it once, `watch` again and again.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host_options.h"
+#include "pat_exports.h"
+#include "printer_connection.h"
+
+enum class PollOutcome { Interpreted, Refused, NoPrinter };
+
+struct PrinterPoll {
+    PrinterPoll(const PatExports &e, const HostOptions &o, const std::string &address);
+
+    const PatExports &exports;
+    const HostOptions &options;
+    std::string address;  // as given
+    std::string printer;  // HOST:PORT, for messages
+    std::string host;
+    int port = 0;
+    bool addressValid = false;
+    std::string givenDeviceId;  // --device-id or --device-id-file
+    std::unique_ptr<PrinterConnection> connection;  // null until the first query
+    // Of the latest poll:
+    std::string deviceId;       // the one handed to the library
+    bool deviceIdAsked = false; // by SNMP, in this poll
+    std::string replies;        // all the printer said, for --save-reply
+    int queries = 0;
+};
+
+// Fills `record` (a fresh or an earlier poll's) from the printer.
+PollOutcome PollPrinter(PrinterPoll &poll, PrnInfoEx *record);
+
+// A message about this printer on standard error.
+void NotePrinter(const PrinterPoll &poll, const std::string &what);
