@@ -3,15 +3,9 @@
 #include "record_report.h"
 #include "status_report.h"
 
-namespace {
-
-// The report speaks the first language asked for where it is not going
-// through the languages one by one.
 std::string ReportLanguage(const HostOptions &options) {
     return options.languages.empty() ? "EN" : options.languages.front();
 }
-
-}  // namespace
 
 bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
     Report report(exports, out, ReportLanguage(options));

@@ -5,8 +5,14 @@
 
 #include <stdio.h>
 
+#include <string>
+
 #include "host_options.h"
 #include "pat_exports.h"
+
+// The language of the report's own words where it is not going through the
+// languages one by one: the first language asked for.
+std::string ReportLanguage(const HostOptions &options);
 
 bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out);
 bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out);

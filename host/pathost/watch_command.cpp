@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
+#include "full_report.h"
 #include "host_record.h"
 #include "library_calls.h"
 #include "printer_poll.h"
@@ -173,7 +174,7 @@ void PollOnce(const PatExports &exports, const HostOptions &options, WatchedPrin
     const PollOutcome outcome = PollPrinter(*printer.poll, &record);
     // A printer that does not answer is shown as one.
     if (outcome == PollOutcome::NoPrinter) record.bNoResponse = 1;
-    Report report(exports, stdout);
+    Report report(exports, stdout, ReportLanguage(options));
     if (options.json) {
         PrintPollJson(report, options, printer, outcome, &record);
     } else if (outcome != PollOutcome::Refused) {
