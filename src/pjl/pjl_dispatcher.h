@@ -5,8 +5,9 @@
 #include <stdint.h>
 
 #include "pat.h"
-#include "reply_dispatch_tables.h"
+#include "dispatch_index.h"
 
 // The reply ends at its first NUL or after `length` bytes.  A grammar error
-// ends the reading; handlers' errors do not.
-void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchRow *modelTable);
+// ends the reading; handlers' errors do not.  `index` covers the model's
+// dispatch table and the common one (kReplyDispatchIndex).
+void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchIndex &index);
