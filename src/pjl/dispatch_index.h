@@ -11,15 +11,9 @@
 #include <array>
 
 #include "reply_dispatch_tables.h"
+#include "text_hash.h"
 
-// Hash of one context field: FNV-1a over its text.
-constexpr uint32_t DispatchFieldHash(const char *text) {
-    uint32_t hash = 2166136261u;
-    for (; *text != '\0'; ++text) hash = (hash ^ static_cast<uint8_t>(*text)) * 16777619u;
-    return hash;
-}
-
-constexpr uint32_t kEmptyFieldHash = DispatchFieldHash("");
+constexpr uint32_t kEmptyFieldHash = TextHash("");
 
 // The hash of a whole context from the hashes of its five fields.
 constexpr uint32_t DispatchKey(uint32_t command, uint32_t argument, uint32_t key, uint32_t item, uint32_t value) {
@@ -27,8 +21,8 @@ constexpr uint32_t DispatchKey(uint32_t command, uint32_t argument, uint32_t key
 }
 
 constexpr uint32_t RowKey(const DispatchRow &row) {
-    return DispatchKey(DispatchFieldHash(row.command), DispatchFieldHash(row.argument), DispatchFieldHash(row.key),
-                       DispatchFieldHash(row.item), DispatchFieldHash(row.value));
+    return DispatchKey(TextHash(row.command), TextHash(row.argument), TextHash(row.key),
+                       TextHash(row.item), TextHash(row.value));
 }
 
 struct DispatchEntry {

@@ -24,7 +24,7 @@ void ClearField(char *field, uint32_t *hash) {
 
 void SetField(char *field, uint32_t *hash, const char *text) {
     strcpy(field, text);
-    *hash = DispatchFieldHash(text);
+    *hash = TextHash(text);
 }
 
 void ClearContext(DispatchContext *context) {

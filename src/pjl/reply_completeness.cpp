@@ -11,6 +11,7 @@
 
 #include "common/info_node.h"
 #include "reply_tokenizer.h"
+#include "text_hash.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void StartTokenizer(ReplyTokenizer *tokenizer, const PayloadText &text) {
 
 struct PendingArgument {
     char text[kTokenSize];
+    uint32_t hash;
     bool resolved;
 };
 
@@ -59,6 +61,7 @@ void ReadArgumentBatch(ReplyTokenizer *query, ArgumentBatch *batch) {
             return;
         }
         if (kind == TOKEN_ARGUMENT) {
+            next.hash = TextHash(next.text);
             next.resolved = false;
             ++batch->count;
         }
@@ -67,9 +70,10 @@ void ReadArgumentBatch(ReplyTokenizer *query, ArgumentBatch *batch) {
 
 // Settles the echoes of this token; false when a first echo lacks its form feed.
 bool ResolveEcho(ArgumentBatch *batch, const char *echo, bool formFeedFollows, uint32_t *unresolved) {
+    const uint32_t hash = TextHash(echo);
     for (uint32_t i = 0; i < batch->count; ++i) {
         PendingArgument &argument = batch->argument[i];
-        if (argument.resolved || strcmp(argument.text, echo) != 0) continue;
+        if (argument.resolved || argument.hash != hash || strcmp(argument.text, echo) != 0) continue;
         if (!formFeedFollows) return false;
         argument.resolved = true;
         --*unresolved;
