@@ -14,6 +14,7 @@ enum CharClass : uint8_t {
     kEndsWord = 0x02,   // ends words other than keys: those and the blank
     kEndsQuote = 0x04,  // the closing quote, and NUL
     kSkipped = 0x08,    // passed over between tokens: blank and \r
+    kControl = 0x10,    // a token of its own: NUL, \t, \n, \f
 };
 
 struct CharClassTable {
@@ -27,7 +28,10 @@ constexpr CharClassTable MakeCharClasses() {
     table.of[' '] |= kEndsWord | kSkipped;
     table.of['\r'] |= kSkipped;
     table.of['"'] |= kEndsQuote;
-    table.of[0] |= kEndsQuote;
+    table.of[0] |= kEndsQuote | kControl;
+    table.of['\t'] |= kControl;
+    table.of['\n'] |= kControl;
+    table.of['\f'] |= kControl;
     return table;
 }
 
@@ -122,9 +126,15 @@ uint32_t ScanQuoted(ReplyTokenizer *t, const char **start) {
 }
 
 uint32_t ScanWord(ReplyTokenizer *t, int32_t wordKind, const char **start) {
-    *start = t->cursor;
-    SkipUntil(t, wordKind == TOKEN_KEY ? kEndsKey : kEndsWord, t->wordSafeEnd);
-    return static_cast<uint32_t>(t->cursor - *start);
+    const uint8_t mask = wordKind == TOKEN_KEY ? kEndsKey : kEndsWord;
+    const char *p = *start = t->cursor;
+    if (p < t->wordSafeEnd) {
+        while (!IsClass(*p, mask)) ++p;
+    } else {
+        while (p < t->end && !IsClass(*p, mask)) ++p;
+    }
+    t->cursor = p;
+    return static_cast<uint32_t>(p - *start);
 }
 
 // Outcome of one state's step: the kind to report and whether the grammar broke.
@@ -321,7 +331,7 @@ int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity
     const char c = Current(tokenizer);
     const char *start = tokenizer->cursor;
     uint32_t length = 0;
-    int32_t kind = ControlKind(c);
+    int32_t kind = IsClass(c, kControl) ? ControlKind(c) : 0;
     if (kind != 0) {
         // The end stays the end: the cursor never moves past the last character.
         if (kind != TOKEN_END) {
