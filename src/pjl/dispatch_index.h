@@ -54,5 +54,21 @@ constexpr std::array<DispatchEntry, kModelRows + kCommonRows> SortedDispatchEntr
     return entries;
 }
 
+// The first entry whose key is not below `key` (the end when there is none).
+inline const DispatchEntry *FirstEntryOfKey(const DispatchIndex &index, uint32_t key) {
+    const DispatchEntry *first = index.entries;
+    uint32_t count = index.count;
+    while (count > 0) {
+        const uint32_t half = count / 2;
+        if (first[half].key < key) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first;
+}
+
 // kModelDispatchTable and kCommonDispatchTable.
 extern const DispatchIndex kReplyDispatchIndex;

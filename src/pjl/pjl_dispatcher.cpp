@@ -41,22 +41,6 @@ bool RowMatches(const DispatchRow &row, const DispatchContext &context) {
            strcmp(row.value, context.value) == 0;
 }
 
-// The first index entry whose key is not below `key`.
-const DispatchEntry *LowerBound(const DispatchIndex &index, uint32_t key) {
-    const DispatchEntry *first = index.entries;
-    uint32_t count = index.count;
-    while (count > 0) {
-        const uint32_t half = count / 2;
-        if (first[half].key < key) {
-            first += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return first;
-}
-
 // Calls every row that matches the context: the model table's rows in table
 // order, then the common table's, as the index keeps them.  A hash says which
 // rows may match; their strings decide.
@@ -65,7 +49,7 @@ void Dispatch(const DispatchContext &context, ReplyTokenizer *tokenizer, PrnInfo
     const uint32_t key = DispatchKey(context.commandHash, context.argumentHash, context.keyHash, context.itemHash,
                                      context.valueHash);
     const DispatchEntry *end = index.entries + index.count;
-    for (const DispatchEntry *entry = LowerBound(index, key); entry != end && entry->key == key; ++entry) {
+    for (const DispatchEntry *entry = FirstEntryOfKey(index, key); entry != end && entry->key == key; ++entry) {
         const DispatchRow &row = *entry->row;
         if (RowMatches(row, context)) row.handler(tokenizer, record, row.parameter);
     }
