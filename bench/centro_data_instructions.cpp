@@ -5,22 +5,44 @@
 //     build/native/centro_data_instructions 65536 2 | grep -c Trace
 // The count for 2 calls minus the count for 1 is the cost of one call.
 // Size 0 means the reply to the full query; a third argument "last" puts the
-// answers after the padding.
+// answers after the padding, "tokens" reads the reply with the tokenizer
+// alone (to its end, tokens of at most 32 characters) instead of the export.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "centro_data_fixtures.h"
+#include "pjl/reply_tokenizer.h"
 
 using namespace bench_fixtures;
+
+namespace {
+
+// Every token of the reply, as the dispatcher reads them.
+bool Tokenize(const std::string &reply) {
+    ReplyTokenizer tokenizer;
+    TokenizerInitBounded(&tokenizer, reply.c_str(), static_cast<uint32_t>(reply.size() + 1));
+    char token[33];
+    int32_t kind = 0;
+    do {
+        if (TokenizerNext(&tokenizer, token, sizeof token, &kind) != 0) return false;
+    } while (kind != TOKEN_END);
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char **argv) {
     const size_t size = argc > 1 ? strtoul(argv[1], nullptr, 10) : 0;
     const long calls = argc > 2 ? strtol(argv[2], nullptr, 10) : 1;
     const bool answersLast = argc > 3 && strcmp(argv[3], "last") == 0;
+    const bool tokensOnly = argc > 3 && strcmp(argv[3], "tokens") == 0;
     const std::string reply = size == 0 ? std::string(kFullReplyText) : LargeReply(size, answersLast);
     PatInfoNode *tree = ReplyTreeFor(reply);
-    for (long i = 0; i < calls; ++i) {
+    for (long i = 0; i < calls && tokensOnly; ++i) {
+        if (!Tokenize(reply)) return 1;
+    }
+    for (long i = 0; i < calls && !tokensOnly; ++i) {
         PrnInfoEx record = FreshRecord();
         if (!PatSetCentroDataTo(tree, 0, &record, 2)) return 1;
         ReleaseRecord(&record);

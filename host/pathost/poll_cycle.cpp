@@ -1,6 +1,8 @@
 #include "poll_cycle.h"
 
-#include <sstream>
+#include <string.h>
+
+#include <string_view>
 
 #include "info_trees.h"
 
@@ -15,17 +17,36 @@ bool AddTextNode(const PatExports &exports, PatInfoNode *root, uint32_t id, cons
     return text.empty() || NewInfoNode(exports, root, id, text.c_str(), PayloadLength(text)) != nullptr;
 }
 
+bool IsWordSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The next blank-separated word of [*p, end), or an empty one at the end.
+std::string_view NextWord(const char **p, const char *end) {
+    while (*p < end && IsWordSpace(**p)) ++*p;
+    const char *word = *p;
+    while (*p < end && !IsWordSpace(**p)) ++*p;
+    return std::string_view(word, static_cast<size_t>(*p - word));
+}
+
+// A line of the query that asks something: after any universal exits,
+// "@PJL", a command and an argument.
+bool IsRequestLine(const char *p, const char *end) {
+    const size_t exitLength = sizeof kUniversalExit - 1;
+    while (static_cast<size_t>(end - p) >= exitLength && memcmp(p, kUniversalExit, exitLength) == 0) p += exitLength;
+    const std::string_view pjl = NextWord(&p, end);
+    const std::string_view command = NextWord(&p, end);
+    const std::string_view argument = NextWord(&p, end);
+    return pjl == "@PJL" && !command.empty() && !argument.empty();
+}
+
 }  // namespace
 
 int CountRequests(const std::string &queryText) {
-    std::istringstream lines(queryText);
-    std::string line;
     int requests = 0;
-    while (std::getline(lines, line)) {
-        while (line.compare(0, sizeof kUniversalExit - 1, kUniversalExit) == 0) line.erase(0, sizeof kUniversalExit - 1);
-        std::istringstream words(line);
-        std::string pjl, command, argument;
-        if (words >> pjl >> command >> argument && pjl == "@PJL") ++requests;
+    for (size_t begin = 0; begin < queryText.size();) {
+        size_t end = queryText.find('\n', begin);
+        if (end == std::string::npos) end = queryText.size();
+        if (IsRequestLine(queryText.data() + begin, queryText.data() + end)) ++requests;
+        begin = end + 1;
     }
     return requests;
 }

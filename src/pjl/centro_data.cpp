@@ -29,7 +29,7 @@ uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
     switch (child->dwId) {
         case PAT_NODE_PJL_TEXT:
             if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;
-            RunPjlDispatcher(PayloadText(child), child->dwLength, record, kModelDispatchTable);
+            RunPjlDispatcher(PayloadText(child), child->dwLength, record, kReplyDispatchIndex);
             return 0;
         case PAT_NODE_DEVICE_ID:
             if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;

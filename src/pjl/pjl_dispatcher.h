@@ -5,8 +5,10 @@
 #include <stdint.h>
 
 #include "pat.h"
-#include "reply_dispatch_tables.h"
+#include "dispatch_index.h"
 
 // The reply ends at its first NUL or after `length` bytes.  Neither a grammar
 // error nor a handler's error ends the reading: it goes on to the end.
-void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchRow *modelTable);
+// `index` covers the model's dispatch table and the common one
+// (kReplyDispatchIndex).
+void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchIndex &index);

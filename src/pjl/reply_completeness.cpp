@@ -12,6 +12,7 @@
 
 #include "common/info_node.h"
 #include "reply_tokenizer.h"
+#include "text_hash.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void StartTokenizer(ReplyTokenizer *tokenizer, const PayloadText &text) {
 
 struct PendingArgument {
     char text[kTokenSize];
+    uint32_t hash;
     bool resolved;
 };
 
@@ -60,6 +62,7 @@ void ReadArgumentBatch(ReplyTokenizer *query, ArgumentBatch *batch) {
             return;
         }
         if (kind == TOKEN_ARGUMENT) {
+            next.hash = TextHash(next.text);
             next.resolved = false;
             ++batch->count;
         }
@@ -68,9 +71,10 @@ void ReadArgumentBatch(ReplyTokenizer *query, ArgumentBatch *batch) {
 
 // Settles the echoes of this token; false when a first echo lacks its form feed.
 bool ResolveEcho(ArgumentBatch *batch, const char *echo, bool formFeedFollows, uint32_t *unresolved) {
+    const uint32_t hash = TextHash(echo);
     for (uint32_t i = 0; i < batch->count; ++i) {
         PendingArgument &argument = batch->argument[i];
-        if (argument.resolved || strcmp(argument.text, echo) != 0) continue;
+        if (argument.resolved || argument.hash != hash || strcmp(argument.text, echo) != 0) continue;
         if (!formFeedFollows) return false;
         argument.resolved = true;
         --*unresolved;

@@ -1,8 +1,11 @@
 #include "reply_dispatch_tables.h"
 
+#include <iterator>
+
+#include "dispatch_index.h"
 #include "pat.h"
 
-const DispatchRow kCommonDispatchTable[] = {
+constexpr DispatchRow kCommonDispatchTable[] = {
     {"INFO", "ZEMA", "", "", "", HandleEmulUniqInfo, 0},
     {"INFO", "CONFIG", "", "", "", HandleOptionReset, 0},
     {"INFO", "CONFIG", "VERSION", "", "", HandleVersions, 0},
@@ -13,7 +16,7 @@ const DispatchRow kCommonDispatchTable[] = {
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
 };
 
-const DispatchRow kModelDispatchTable[] = {
+constexpr DispatchRow kModelDispatchTable[] = {
     {"INQUIRE", "INTRAY1", "", "", "", HandleTrayLock, 3},
     {"INQUIRE", "INTRAY2", "", "", "", HandleTrayLock, 4},
     {"INQUIRE", "INTRAY3", "", "", "", HandleTrayLock, 5},
@@ -72,3 +75,18 @@ const DispatchRow kModelDispatchTable[] = {
 
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
 };
+
+namespace {
+
+constexpr size_t kCommonRows = std::size(kCommonDispatchTable) - 1;
+constexpr size_t kModelRows = std::size(kModelDispatchTable) - 1;
+static_assert(kCommonDispatchTable[kCommonRows].command == nullptr && kModelDispatchTable[kModelRows].command == nullptr,
+              "each table ends with its sentinel row");
+
+constexpr auto kReplyDispatchEntries =
+    SortedDispatchEntries<kModelRows, kCommonRows>(kModelDispatchTable, kCommonDispatchTable);
+
+}  // namespace
+
+const DispatchIndex kReplyDispatchIndex = {kReplyDispatchEntries.data(),
+                                           static_cast<uint32_t>(kReplyDispatchEntries.size())};

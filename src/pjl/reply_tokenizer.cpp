@@ -6,36 +6,102 @@ namespace {
 
 constexpr char kEscape = 0x1B;
 constexpr char kCommandPrefix[] = "@PJL";
+constexpr uint32_t kCommandPrefixLength = sizeof kCommandPrefix - 1;
 
-// The character at p, or NUL once p has reached the end of the text.
-char CharAt(const ReplyTokenizer *t, const char *p) {
-    if (t->limit != nullptr && p >= t->limit) return '\0';
-    return *p;
+// Character classes: which scans a character stops.
+enum CharClass : uint8_t {
+    kEndsKey = 0x01,    // ends every word: \r \n : = [ ] and NUL
+    kEndsWord = 0x02,   // ends words other than keys: those and the blank
+    kEndsQuote = 0x04,  // the closing quote, and NUL
+    kSkipped = 0x08,    // passed over between tokens: blank and \r
+    kControl = 0x10,    // a token of its own: NUL, \t, \n, \f
+};
+
+struct CharClassTable {
+    uint8_t of[256];
+};
+
+constexpr CharClassTable MakeCharClasses() {
+    CharClassTable table{};
+    const char keyEnds[] = "\r\n:=[]";  // and its NUL
+    for (const char c : keyEnds) table.of[static_cast<uint8_t>(c)] |= kEndsKey | kEndsWord;
+    table.of[' '] |= kEndsWord | kSkipped;
+    table.of['\r'] |= kSkipped;
+    table.of['"'] |= kEndsQuote;
+    table.of[0] |= kEndsQuote | kControl;
+    table.of['\t'] |= kControl;
+    table.of['\n'] |= kControl;
+    table.of['\f'] |= kControl;
+    return table;
 }
 
-char Current(const ReplyTokenizer *t) { return CharAt(t, t->cursor); }
+constexpr CharClassTable kCharClasses = MakeCharClasses();
+
+bool IsClass(char c, uint8_t mask) { return (kCharClasses.of[static_cast<uint8_t>(c)] & mask) != 0; }
+
+// The character at the cursor, or NUL at the end of the text.
+char Current(const ReplyTokenizer *t) { return t->cursor < t->end ? *t->cursor : '\0'; }
 
 void Consume(ReplyTokenizer *t) { ++t->cursor; }
 
-bool EndsWord(char c, int32_t wordKind) {
-    switch (c) {
-        case '\r':
-        case '\n':
-        case ':':
-        case '=':
-        case '[':
-        case ']':
-        case '\0': return true;
-        case ' ': return wordKind != TOKEN_KEY;
-        default: return false;
+// Moves the cursor to the first character of class `mask`, or to the end of
+// the text.  Before `safeEnd` such a character is known to lie ahead, so the
+// loop needs no check of the end.
+void SkipUntil(ReplyTokenizer *t, uint8_t mask, const char *safeEnd) {
+    const char *p = t->cursor;
+    if (p < safeEnd) {
+        while (!IsClass(*p, mask)) ++p;
+    } else {
+        while (p < t->end && !IsClass(*p, mask)) ++p;
+    }
+    t->cursor = p;
+}
+
+// Moves over blanks and carriage returns.
+inline void SkipBlanks(ReplyTokenizer *t) {
+    const char *p = t->cursor;
+    if (p < t->blankSafeEnd) {
+        while (IsClass(*p, kSkipped)) ++p;
+    } else {
+        while (p < t->end && IsClass(*p, kSkipped)) ++p;
+    }
+    t->cursor = p;
+}
+
+// Just past the last character in [begin, end) that is (or, with inClass
+// false, is not) of class `mask`; begin when there is none.
+const char *PastLast(const char *begin, const char *end, uint8_t mask, bool inClass) {
+    for (const char *p = end; p > begin; --p) {
+        if (IsClass(p[-1], mask) == inClass) return p;
+    }
+    return begin;
+}
+
+// A text that ends with its NUL (terminated) stops every scan there.  One
+// without needs its own stops, found from its end: usually at once, as a
+// reply ends with a line.  Quoted strings are rare: they check every step.
+void StartText(ReplyTokenizer *t, const char *text, const char *end, bool terminated) {
+    t->cursor = text;
+    t->state = kBetweenCommands;
+    t->end = end;
+    if (terminated) {
+        t->wordSafeEnd = t->quoteSafeEnd = t->blankSafeEnd = end + 1;
+    } else {
+        t->wordSafeEnd = PastLast(text, end, kEndsKey, true);
+        t->quoteSafeEnd = text;
+        t->blankSafeEnd = PastLast(text, end, kSkipped, false);
     }
 }
 
-// Copies the token cut to capacity - 1 and drops its trailing blanks.
+// Copies the token cut to capacity - 1 without its trailing blanks.
 void StoreToken(char *buffer, uint32_t capacity, const char *start, uint32_t length) {
     if (length > capacity - 1) length = capacity - 1;
-    memcpy(buffer, start, length);
-    while (length > 0 && buffer[length - 1] == ' ') --length;
+    while (length > 0 && start[length - 1] == ' ') --length;
+    // Eight bytes at a time: tokens are short, and a call of memcpy costs more
+    // than the copy.
+    uint32_t i = 0;
+    for (; i + 8 <= length; i += 8) memcpy(buffer + i, start + i, 8);
+    for (; i < length; ++i) buffer[i] = start[i];
     buffer[length] = '\0';
 }
 
@@ -53,23 +119,22 @@ int32_t ControlKind(char c) {
 uint32_t ScanQuoted(ReplyTokenizer *t, const char **start) {
     Consume(t);
     *start = t->cursor;
-    while (Current(t) != '\0' && Current(t) != '"') Consume(t);
+    SkipUntil(t, kEndsQuote, t->quoteSafeEnd);
     const uint32_t length = static_cast<uint32_t>(t->cursor - *start);
     if (Current(t) == '"') Consume(t);
     return length;
 }
 
 uint32_t ScanWord(ReplyTokenizer *t, int32_t wordKind, const char **start) {
-    *start = t->cursor;
-    while (!EndsWord(Current(t), wordKind)) Consume(t);
-    return static_cast<uint32_t>(t->cursor - *start);
-}
-
-bool TextContinuesWith(const ReplyTokenizer *t, const char *p, const char *word) {
-    for (; *word != '\0'; ++p, ++word) {
-        if (CharAt(t, p) != *word) return false;
+    const uint8_t mask = wordKind == TOKEN_KEY ? kEndsKey : kEndsWord;
+    const char *p = *start = t->cursor;
+    if (p < t->wordSafeEnd) {
+        while (!IsClass(*p, mask)) ++p;
+    } else {
+        while (p < t->end && !IsClass(*p, mask)) ++p;
     }
-    return true;
+    t->cursor = p;
+    return static_cast<uint32_t>(p - *start);
 }
 
 // Outcome of one state's step: the kind to report and whether the grammar broke.
@@ -89,14 +154,20 @@ Step Fail(ReplyTokenizer *t, int32_t kind) {
 }
 
 Step FindCommandLine(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    for (; Current(t) != '\0'; Consume(t)) {
-        if (TextContinuesWith(t, t->cursor, kCommandPrefix)) {
-            StoreToken(buffer, capacity, kCommandPrefix, sizeof kCommandPrefix - 1);
-            t->cursor += sizeof kCommandPrefix - 1;
-            TokenizerSkipBlanks(t);
+    for (;;) {
+        const void *at = memchr(t->cursor, '@', static_cast<size_t>(t->end - t->cursor));
+        if (at == nullptr) break;
+        t->cursor = static_cast<const char *>(at);
+        if (static_cast<size_t>(t->end - t->cursor) >= kCommandPrefixLength &&
+            memcmp(t->cursor, kCommandPrefix, kCommandPrefixLength) == 0) {
+            StoreToken(buffer, capacity, kCommandPrefix, kCommandPrefixLength);
+            t->cursor += kCommandPrefixLength;
+            SkipBlanks(t);
             return Goto(t, TOKEN_PJL, kAfterPjl);
         }
+        Consume(t);
     }
+    t->cursor = t->end;
     return {TOKEN_END, false};  // the buffer keeps what it held
 }
 
@@ -111,11 +182,11 @@ Step CommandArguments(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     switch (Current(t)) {
         case ':':
             Consume(t);
-            TokenizerSkipBlanks(t);
+            SkipBlanks(t);
             return Goto(t, TOKEN_ARGUMENT_COLON, kAfterArgumentColon);
         case '=':
             Consume(t);
-            TokenizerSkipBlanks(t);
+            SkipBlanks(t);
             return Goto(t, kind, kAfterArgumentEquals);
         default: return Goto(t, kind, kCommandLineEnd);
     }
@@ -171,7 +242,7 @@ Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     if (kind != TOKEN_BRACKET_NEXT) return Fail(t, kind);
     if (Current(t) != ']') return t->cursor == start ? Fail(t, kind) : Goto(t, kind, kBracketNext);
     Consume(t);
-    TokenizerSkipBlanks(t);
+    SkipBlanks(t);
     return Goto(t, kind, kBodyLineEnd);
 }
 
@@ -199,7 +270,7 @@ Step IndentedItem(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     switch (Current(t)) {
         case '=':
             Consume(t);
-            TokenizerSkipBlanks(t);
+            SkipBlanks(t);
             return Goto(t, kind, kIndentedValue);
         case '\n': return Goto(t, kind, kBodyLineEnd);
         default: return Goto(t, kind, kIndentedValue);
@@ -234,15 +305,14 @@ Step RunState(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 }  // namespace
 
 uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text) {
-    tokenizer->cursor = text;
-    tokenizer->state = kBetweenCommands;
-    tokenizer->limit = nullptr;
+    const char *end = text + strlen(text);
+    StartText(tokenizer, text, end, true);
     return 0;
 }
 
 uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length) {
-    TokenizerInit(tokenizer, text);
-    tokenizer->limit = text + length;
+    const char *nul = static_cast<const char *>(memchr(text, '\0', length));
+    StartText(tokenizer, text, nul != nullptr ? nul : text + length, nul != nullptr);
     return 0;
 }
 
@@ -261,7 +331,7 @@ int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity
     const char c = Current(tokenizer);
     const char *start = tokenizer->cursor;
     uint32_t length = 0;
-    int32_t kind = ControlKind(c);
+    int32_t kind = IsClass(c, kControl) ? ControlKind(c) : 0;
     if (kind != 0) {
         // The end stays the end: the cursor never moves past the last character.
         if (kind != TOKEN_END) {
@@ -276,14 +346,8 @@ int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity
         kind = wordKind;
     }
     StoreToken(buffer, capacity, start, length);
-    TokenizerSkipBlanks(tokenizer);
+    SkipBlanks(tokenizer);
     return kind;
 }
 
-void TokenizerSkipBlanks(ReplyTokenizer *tokenizer) {
-    for (;;) {
-        const char c = Current(tokenizer);
-        if (c != ' ' && c != '\r') return;
-        Consume(tokenizer);
-    }
-}
+void TokenizerSkipBlanks(ReplyTokenizer *tokenizer) { SkipBlanks(tokenizer); }

@@ -49,10 +49,16 @@ constexpr uint32_t kTokenizerGrammarError = 13;  // ERROR_INVALID_DATA
 struct ReplyTokenizer {
     const char *cursor;
     int32_t state;
-    // The text ends at its first NUL or here, whichever comes first; null
-    // means the text is NUL-terminated.  Lets a host payload that lacks its
-    // terminator be read in place without reading past its end.
-    const char *limit;
+    // The text ends at its first NUL or at the end of its bounds, whichever
+    // comes first; `end` is that place.  A host payload that lacks its
+    // terminator is read in place without reading past it.
+    const char *end;
+    // Scans read without checking `end` while they start before these: each
+    // lies just past a character that stops that scan (the text's own NUL
+    // when it has one), so one check per scan replaces one per character.
+    const char *wordSafeEnd;   // past the last of \r \n : = [ ]
+    const char *quoteSafeEnd;  // past the last double quote
+    const char *blankSafeEnd;  // past the last character that is neither blank nor \r
 };
 
 uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text);

@@ -31,6 +31,8 @@ done
 DOC=docs/performance.md
 BIN64="$ROOT/build/native64/poll_instructions"
 BIN32="$ROOT/build/native/poll_instructions"
+READ64="$ROOT/build/native64/centro_data_instructions"
+READ32="$ROOT/build/native/centro_data_instructions"
 VALGRIND="$(command -v valgrind)"
 QEMU="$(command -v qemu-i386-static || true)"
 tmp="$(mktemp -d)"
@@ -38,7 +40,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 build() {
   cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1" -j "$(nproc)" --target poll_instructions >/dev/null
+  cmake --build --preset "$1" -j "$(nproc)" --target poll_instructions centro_data_instructions >/dev/null
 }
 
 # The C library reads its tunables and locale from the environment: every
@@ -94,6 +96,54 @@ instruction_table() {
     fi
     row "\`$operation\`" "$(grouped $x86)" "$i386col" "$heap"
   done < <("$BIN64" --list)
+}
+
+# reply_count BINARY SIZE MODE COUNTER: instructions of one reading of a reply
+# (bench/centro_data_instructions.cpp; SIZE 0 is the full-query reply, MODE
+# "tokens" the tokenizer alone, "call" the whole export).
+reply_count() {
+  local binary="$1" size="$2" mode="$3" counter="$4" n
+  for n in 1 2; do
+    if [ "$counter" = callgrind ]; then
+      env -i "$VALGRIND" --tool=callgrind --callgrind-out-file="$tmp/reply.$n" "$binary" "$size" "$n" "$mode" \
+        >/dev/null 2>&1 &
+    else
+      env -i "$QEMU" -singlestep -d exec,nochain -D /dev/stdout "$binary" "$size" "$n" "$mode" 2>/dev/null |
+        grep -c Trace >"$tmp/reply.$n" &
+    fi
+  done
+  wait
+  if [ "$counter" = callgrind ]; then
+    echo $(( $(ir "$tmp/reply.2") - $(ir "$tmp/reply.1") ))
+  else
+    echo $(( $(<"$tmp/reply.2") - $(<"$tmp/reply.1") ))
+  fi
+}
+
+per_byte() { awk -v n="$1" -v b="$2" 'BEGIN {printf "%.1f", n / b}'; }
+
+# Instructions per reply byte of PatSetCentroDataTo (query attached, device
+# ID read) and of the tokenizer alone, on the full-query reply and on 64 KB.
+reply_table() {
+  local size bytes mode x86 i386col
+  printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' "Reading a reply" "bytes" "x86-64" "per byte" "i386" "per byte"
+  printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' "---" "---:" "---:" "---:" "---:" "---:"
+  for size in 0 65536; do
+    bytes=$("$READ64" "$size" 0 2>&1 | awk '{print $1}')
+    for mode in call tokens; do
+      echo "== reply $size $mode" >&2
+      x86=$(reply_count "$READ64" "$size" "$mode" callgrind)
+      local i386n="-" i386b="-"
+      if [ $i386 -eq 1 ]; then
+        i386col=$(reply_count "$READ32" "$size" "$mode" qemu)
+        i386n=$(grouped "$i386col")
+        i386b=$(per_byte "$i386col" "$bytes")
+      fi
+      printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' \
+        "$( [ "$size" = 0 ] && echo "full-query reply" || echo "64 KB reply"), $( [ "$mode" = call ] && echo "\`PatSetCentroDataTo\`" || echo "tokenizer alone")" \
+        "$(grouped "$bytes")" "$(grouped "$x86")" "$(per_byte "$x86" "$bytes")" "$i386n" "$i386b"
+    done
+  done
 }
 
 # annotated_functions OUT sum|max: reads callgrind_annotate's listing of OUT
@@ -202,7 +252,7 @@ if [ $i386 -eq 1 ]; then
   build native
 fi
 
-{ measured_with; echo; instruction_table; } >"$tmp/instructions.md"
+{ measured_with; echo; instruction_table; echo; reply_table; } >"$tmp/instructions.md"
 profile >"$tmp/profile.md"
 cat "$tmp/instructions.md"
 echo
