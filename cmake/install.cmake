@@ -92,7 +92,7 @@ if(NOT WIN32)
   endif()
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME libpatmodel${PROJECT_VERSION_MAJOR})
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
-  set(CPACK_DEBIAN_LIBRARY_PACKAGE_GENERATE_SHLIBS ON)
+  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
   set(CPACK_COMPONENT_LIBRARY_DESCRIPTION
       "printer-model data library: status texts in 17 languages, the status picture, the PJL query and the reading of its reply")
   set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME patmodel-tools)

@@ -31,10 +31,10 @@ apt_get install "${debs[@]}" >/dev/null
 sample=samples/toner_out.state
 device_id=$(/usr/bin/patsim --device-id "$sample")
 port_file="$work/deb-port"
-/usr/bin/patsim --port 0 --port-file "$port_file" --connections 1 --lifetime 60 "$sample" 2>/dev/null &
+/usr/bin/patsim --port 0 --port-file "$port_file" --connections 1 --lifetime 60 "$sample" >/dev/null 2>&1 &
 for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
 /usr/bin/pathost poll "127.0.0.1:$(cat "$port_file")" --device-id "$device_id" \
-  --save-reply "$work/deb-reply.txt" > /dev/null
+  --save-reply "$work/deb-reply.txt" >/dev/null 2>&1
 /usr/bin/pathost replay --reply "$work/deb-reply.txt" --device-id "$device_id" --lang EN,DE > "$work/deb-replay"
 build/native64/pathost replay --reply "$work/deb-reply.txt" --device-id "$device_id" --lang EN,DE \
   | diff -u - "$work/deb-replay"
