@@ -47,6 +47,16 @@ if(WIN32)
                      DEPENDS ${pat_def_file}
                      COMMENT "Import library for MSVC")
   add_custom_target(patmodel_msvc_import_library ALL DEPENDS ${PAT_MSVC_IMPORT_LIBRARY})
+  # The linker's own import library for mingw-w64 carries the killed names
+  # (_PatGetDllVersion) that no i386 caller looks up; the toolchain's dlltool
+  # makes it from the .def as above, so mingw hosts link the stdcall names too.
+  if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+    find_program(PAT_MINGW_DLLTOOL NAMES i686-w64-mingw32-dlltool REQUIRED)
+    add_custom_command(TARGET patmodel POST_BUILD
+                       COMMAND ${PAT_MINGW_DLLTOOL} --kill-at -d ${pat_def_file} -D patmodel.dll
+                               -l $<TARGET_LINKER_FILE:patmodel>
+                       COMMENT "Import library for mingw-w64 with the stdcall names")
+  endif()
   install(FILES ${PAT_MSVC_IMPORT_LIBRARY} DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 endif()
 
