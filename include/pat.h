@@ -39,8 +39,9 @@
 #define PATAPI
 #endif
 
-/* PAT_LAYOUT(a, b): a in the 32-bit layout, b in the 64-bit one. */
-#if UINTPTR_MAX > 0xFFFFFFFFu
+/* PAT_LAYOUT(a, b): a in the 32-bit layout, b in the 64-bit one.  C++ before
+ * C++11 may leave UINTPTR_MAX undefined, so the data models speak first. */
+#if defined(_WIN64) || defined(__LP64__) || (defined(UINTPTR_MAX) && UINTPTR_MAX > 0xFFFFFFFFu)
 #define PAT_64BIT_LAYOUT 1
 #define PAT_LAYOUT(size32, size64) (size64)
 #else
@@ -48,11 +49,20 @@
 #define PAT_LAYOUT(size32, size64) (size32)
 #endif
 
-#ifdef __cplusplus
+/* The header compiles as C89, C99, C11 and C++: compilers without a static
+ * assertion get an array type whose size turns negative when cond is false. */
+#if defined(__cplusplus) && (__cplusplus >= 201103L || (defined(_MSC_VER) && _MSC_VER >= 1600))
 #define PAT_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
-extern "C" {
-#else
+#elif !defined(__cplusplus) && defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
 #define PAT_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#else
+#define PAT_ASSERT_NAME2(line) pat_static_assert_##line
+#define PAT_ASSERT_NAME(line) PAT_ASSERT_NAME2(line)
+#define PAT_STATIC_ASSERT(cond, msg) typedef char PAT_ASSERT_NAME(__LINE__)[(cond) ? 1 : -1]
+#endif
+
+#ifdef __cplusplus
+extern "C" {
 #endif
 
 PAT_STATIC_ASSERT(sizeof(void *) == PAT_LAYOUT(4, 8), "a 32-bit or a 64-bit interface");
@@ -450,7 +460,7 @@ PAT_STATIC_ASSERT(offsetof(PrnInfo, bReserved2376) == 2376, "end of tray media")
  * stretches are the host's.  Offsets in the comments are those of the 32-bit
  * layout; the assertions below give both. */
 #define PAT_PM_ABSENT 0xFFFFFFFFu
-#define PAT_PM_ABSENT_POINTER ((void *)UINTPTR_MAX)
+#define PAT_PM_ABSENT_POINTER ((void *)~(uintptr_t)0)
 
 /* A list: a number of entries and an array of that many entry pointers. */
 typedef struct PatPMList {
@@ -672,6 +682,17 @@ PatBool PATAPI PatGetStatusHelpFileName(uint32_t dwSourceType, PrnInfoEx *pPrnIn
                                         uint32_t *pcbText);                       /* 15 */
 const void *PATAPI PatLoadDIBitmap(const char *pszName);                         /* 16 */
 PatBool PATAPI PatGetPalette(void *pPalette, uint32_t *pcbPalette);              /* 17 */
+
+#if !defined(_WIN32)
+/* The Win32 calls a host needs beside the exports, exported by libpatmodel.so
+ * with their Win32 meaning: the thread's last error, and the global heap the
+ * library's memory comes from.  On Windows they come from <windows.h>. */
+uint32_t PATAPI GetLastError(void);
+void PATAPI SetLastError(uint32_t dwErrCode);
+void *PATAPI GlobalAlloc(uint32_t uFlags, size_t dwBytes);
+size_t PATAPI GlobalSize(void *hMem);
+void *PATAPI GlobalFree(void *hMem);
+#endif
 
 #ifdef __cplusplus
 }

@@ -1,12 +1,10 @@
 #include "linked_exports.h"
 
-// The Linux library provides the global heap and the last error under
-// their Windows names.
-extern "C" {
-uint32_t PATAPI GetLastError(void);
-void *PATAPI GlobalAlloc(uint32_t flags, uint32_t bytes);
-void *PATAPI GlobalFree(void *block);
-}
+// The global heap and the last error: kernel32's on Windows, and under the
+// same names libpatmodel.so's own on Linux (declared in pat.h).
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace {
 

@@ -39,9 +39,11 @@ std::string ProgramFolder() {
     return dirname(path);
 }
 
+// The library beside the program (a build tree), else the installed one.
 void *OpenLibrary(const std::string &path) {
-    const std::string file = path.empty() ? ProgramFolder() + "/" + DefaultLibraryName() : path;
-    return dlopen(file.c_str(), RTLD_NOW);
+    if (!path.empty()) return dlopen(path.c_str(), RTLD_NOW);
+    void *library = dlopen((ProgramFolder() + "/" + DefaultLibraryName()).c_str(), RTLD_NOW);
+    return library != nullptr ? library : dlopen(PAT_INSTALLED_LIBRARY_NAME, RTLD_NOW);
 }
 
 void *LibrarySymbol(void *library, const char *name) { return dlsym(library, name); }

@@ -6,7 +6,7 @@ APT_PACKAGES_EMULATION=(qemu-user-static)
 # The reference host and its tests: SNMP (client library, and a real agent for
 # the tests), JSON, option parsing, HTTP; the SDK kit and its checks.
 APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev libcpp-httplib-dev
-  pkgconf zip)
+  pkgconf zip dpkg-dev)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386)
 
@@ -100,8 +100,17 @@ dev_test() {
   if [ -x "$ROOT/tools/dev/extra-tests.sh" ]; then
     "$ROOT/tools/dev/extra-tests.sh" || failed=1
   fi
+  "$ROOT/tools/dev/sdk-tests.sh" || failed=1
   if [ $failed -ne 0 ]; then echo "== FAILED"; exit 1; fi
   echo "== all tests passed"
+}
+
+# The integrator's kit: header, DLLs and import libraries of both widths,
+# Linux libraries, CMake package, pkg-config file, guide and example host.
+dev_sdk() {
+  setup_if_needed
+  dev_build "${PRESETS_DEFAULT[@]}"
+  "$ROOT/tools/dev/sdk.sh"
 }
 
 dev_demo() {
