@@ -20,7 +20,7 @@ struct PatExports {
     const void *(PATAPI *LoadDIBitmap)(const char *);
 
     uint32_t(PATAPI *GetLastError)();
-    void *(PATAPI *GlobalAlloc)(uint32_t flags, uint32_t bytes);
+    void *(PATAPI *GlobalAlloc)(uint32_t flags, size_t bytes);
     void *(PATAPI *GlobalFree)(void *block);
 };
 
