@@ -96,6 +96,13 @@ bool Exchange(PollSession &s, const Query &query, std::string *reply, std::strin
     switch (end) {
         case ReceiveEnd::Complete: return true;
         case ReceiveEnd::Failed: *problem = "the connection broke after " + answered; return false;
+        case ReceiveEnd::TooLong:
+            // The connection is dropped with what it still holds.
+            s.connection.reset();
+            reply->clear();
+            *problem = "the printer sent more than " + std::to_string(kMaxReplyBytes >> 20) +
+                       " MiB without closing its answers (" + answered + "); the reply is dropped";
+            return false;
         case ReceiveEnd::Closed:
             if (reply->empty()) *problem = "the printer closed the connection without answering";
             else Note(s, "the printer closed the connection after " + answered);
