@@ -77,9 +77,14 @@ class Simulator:
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
         port_file = os.path.join(self.folder.name, "port")
+        # AddressSanitizer's quarantine would hold freed memory and hide
+        # whether the simulator's own use stays flat.
+        environment = dict(os.environ)
+        if "ASAN_OPTIONS" in environment:
+            environment["ASAN_OPTIONS"] += ":quarantine_size_mb=0"
         self.process = subprocess.Popen([os.path.join(self.build, "patsim"), "--port", "0",
                                          "--port-file", port_file] + self.arguments,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=environment)
         deadline = time.monotonic() + 30
         while not os.path.exists(port_file) or not open(port_file).read().strip():
             if self.process.poll() is not None:
