@@ -21,6 +21,17 @@ void Check(bool condition, const char *what) {
 
 }  // namespace
 
+void Expect(bool condition, const char *what) { Check(condition, what); }
+
+void CheckTerminatedWithin(const char *text, uint32_t capacity) {
+    Check(memchr(text, '\0', capacity) != nullptr, "text without NUL in its buffer");
+}
+
+void CheckUntouched(const void *bytes, size_t length, uint8_t fill) {
+    const auto *p = static_cast<const uint8_t *>(bytes);
+    for (size_t i = 0; i < length; ++i) Check(p[i] == fill, "a refused call wrote into the host's buffer");
+}
+
 PrnInfoEx FreshRecord() {
     PrnInfoEx record;
     memset(&record, 0, sizeof record);
@@ -56,6 +67,18 @@ ExactCopy::ExactCopy(const uint8_t *data, size_t n, bool terminate)
 }
 
 ExactCopy::~ExactCopy() { free(bytes); }
+
+void CheckTextResult(PatBool ok, uint32_t error, const char *text, uint32_t capacity, uint32_t length) {
+    if (ok) {
+        CheckTerminatedWithin(text, capacity);
+        Check(error == 0 && length == strlen(text) + 1, "success sets error 0 and the text's length");
+        return;
+    }
+    Check(error != 0 && error != kErrorBeforeCall, "a failure sets its error");
+    if (text != nullptr) CheckUntouched(text, capacity, kUnwrittenByte);
+    Check(error == PAT_ERROR_INSUFFICIENT_BUFFER ? length > capacity : length == capacity,
+          "only a buffer too small reports the needed length");
+}
 
 HeapBalance::HeapBalance() : before(platform_heap::LiveBlocks()) {}
 

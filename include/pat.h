@@ -131,6 +131,12 @@ PAT_STATIC_ASSERT(offsetof(PatInfoNode, dwLength) == PAT_LAYOUT(20, 40), "dwLeng
 
 #define PAT_NODE_PAYLOAD(node) ((void *)((PatInfoNode *)(node) + 1))
 
+/* The most nodes the library follows in one tree the host passes in (the
+ * children of a node, counted over every level it reads).  No real tree comes
+ * near it; a tree whose links run on past it (a sibling chain that loops back,
+ * say) is refused with PAT_ERROR_INVALID_PARAMETER. */
+#define PAT_MAX_TREE_NODES 65535u
+
 /* A node payload that holds a pointer (the status tree's record links). */
 #define PAT_NODE_POINTER_PAYLOAD_SIZE PAT_LAYOUT(4u, 8u)
 PAT_STATIC_ASSERT(sizeof(void *) == PAT_NODE_POINTER_PAYLOAD_SIZE, "pointer payload");
@@ -272,6 +278,12 @@ PAT_STATIC_ASSERT(sizeof(PatSupplyItem) == PAT_SUPPLY_ITEM_SIZE, "supply item");
 PAT_STATIC_ASSERT(offsetof(PatSupplyItem, dwLevel) == PAT_LAYOUT(12, 16), "supply level");
 
 #define PAT_PRNINFOEX_MIN_VERSION 404u
+
+/* The most items the library follows in one list of a host record.  Lists are
+ * read by their links, never by their counts; no real record comes near it,
+ * and a list whose chain runs on past it (one that loops back, say) is refused
+ * with PAT_ERROR_INVALID_PARAMETER by every export that would follow it. */
+#define PAT_MAX_CHAIN_ITEMS 65535u
 
 /* Offsets in the comments are those of the 32-bit layout. */
 typedef struct PrnInfoEx {

@@ -17,8 +17,12 @@ int WatchPrinters(const PatExports &exports, const HostOptions &options, long ro
 int RunReplay(const PatExports &exports, const HostOptions &options);
 int RunStatus(const PatExports &exports, const HostOptions &options);
 
-// The device ID of --device-id or --device-id-file; false with a message
-// when the file cannot be read.
+// An IEEE 1284 device ID is preceded by its length in two bytes, which count
+// themselves: no printer's device ID is longer than this.
+const size_t kMaxDeviceIdLength = 65535 - 2;
+
+// The device ID of --device-id or --device-id-file; false, with the reason,
+// when the file cannot be read or the device ID is longer than kMaxDeviceIdLength.
 bool LoadDeviceId(const HostOptions &options, std::string *deviceId, std::string *error);
 
 // The whole content of a file; false when it cannot be read.

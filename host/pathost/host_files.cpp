@@ -21,12 +21,19 @@ bool WriteWholeFile(const std::string &path, const std::string &content) {
 
 bool LoadDeviceId(const HostOptions &options, std::string *deviceId, std::string *error) {
     *deviceId = options.deviceId;
-    if (options.deviceIdFile.empty()) return true;
-    if (!ReadWholeFile(options.deviceIdFile, deviceId)) {
-        *error = options.deviceIdFile + ": cannot be read";
+    if (!options.deviceIdFile.empty()) {
+        if (!ReadWholeFile(options.deviceIdFile, deviceId)) {
+            *error = options.deviceIdFile + ": cannot be read";
+            return false;
+        }
+        // A device ID is one line; the file may end it.
+        while (!deviceId->empty() && (deviceId->back() == '\n' || deviceId->back() == '\r')) deviceId->pop_back();
+    }
+    if (deviceId->size() > kMaxDeviceIdLength) {
+        *error = "the device ID is " + std::to_string(deviceId->size()) + " bytes long; one holds at most " +
+                 std::to_string(kMaxDeviceIdLength);
+        deviceId->clear();
         return false;
     }
-    // A device ID is one line; the file may end it.
-    while (!deviceId->empty() && (deviceId->back() == '\n' || deviceId->back() == '\r')) deviceId->pop_back();
     return true;
 }

@@ -176,6 +176,7 @@ ReceiveEnd PrinterConnection::Receive(int answers, double timeoutSeconds, std::s
         if (n < 0 && Interrupted(LastSocketError())) continue;
         if (n < 0) return ReceiveEnd::Failed;
         if (n == 0) closedByPeer_ = true;
+        if (reply->size() + static_cast<size_t>(n) > kMaxReplyBytes) return ReceiveEnd::TooLong;
         reply->append(buffer, static_cast<size_t>(n));
         closed += CountFormFeeds(buffer, static_cast<size_t>(n));
     }

@@ -11,7 +11,13 @@ enum class ReceiveEnd {
     Closed,    // the printer closed the connection first
     TimedOut,  // the deadline passed first
     Failed,    // the connection broke
+    TooLong,   // more than kMaxReplyBytes arrived without the answers closing
 };
+
+// Far above any real reply (a whole poll's answers are a few kilobytes): a
+// printer that streams on without closing its answers is cut off here, so
+// the host's memory stays flat whatever the printer sends.
+const size_t kMaxReplyBytes = 4u << 20;
 
 class PrinterConnection {
 public:
@@ -25,7 +31,7 @@ public:
 
     // Appends what arrives to *reply until `answers` form feeds have come
     // (counting from this call), or the printer closes, or `timeoutSeconds`
-    // pass.  A connection that was closed stays closed for later calls.
+    // pass, or the reply would grow past kMaxReplyBytes.  A connection that was closed stays closed for later calls.
     ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply);
 
     // The printer closed the connection (some take one job per connection).

@@ -68,9 +68,17 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
         if (!SendAndReceive(s, query, reply, &end, problem)) return false;
     }
     ++s.queries;
-    s.replies += *reply;
     const std::string answered =
         std::to_string(FormFeeds(*reply)) + " of " + std::to_string(query.requests) + " answers";
+    if (end == ReceiveEnd::TooLong) {
+        // The connection is dropped with what it still holds.
+        s.connection.reset();
+        reply->clear();
+        *problem = "the printer sent more than " + std::to_string(kMaxReplyBytes >> 20) +
+                   " MiB without closing its answers (" + answered + "); the reply is dropped";
+        return false;
+    }
+    s.replies += *reply;
     switch (end) {
         case ReceiveEnd::Complete: return true;
         case ReceiveEnd::Failed:
@@ -87,6 +95,7 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
             // Late answers must not be taken for the next query's.
             s.connection.reset();
             break;
+        case ReceiveEnd::TooLong: break;  // handled above
     }
     return !reply->empty();
 }

@@ -1,5 +1,7 @@
 #include "snmp_device_id.h"
 
+#include "commands.h"
+
 #include <string.h>
 
 #include <net-snmp/net-snmp-config.h>

@@ -14,10 +14,6 @@ struct SnmpSettings {
     double timeoutSeconds = 5;  // for each request
 };
 
-// The largest device ID taken: what the two-byte length of an IEEE 1284
-// device ID leaves for the text.
-const size_t kMaxDeviceIdLength = 65533;
-
 // True with the device ID; false with a message saying why there is none.
 bool FetchDeviceIdBySnmp(const SnmpSettings &settings, std::string *deviceId, std::string *problem);
 

@@ -30,7 +30,8 @@ const char kUsage[] =
     "  --connections N     stop after serving N connections\n"
     "  --idle SEC          close a connection silent for SEC seconds (default 30)\n"
     "  --fault MODE        misbehave: silent, garbage, partial, close-early, or\n"
-    "                      close-after-job (a printer that takes one job per connection)\n"
+    "                      close-after-job (a printer that takes one job per connection),\n"
+    "                      or endless (an answer that streams on and never closes)\n"
     "  --verbose           log connections and requests to standard error\n"
     "  --help              this text\n"
     "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line\n";

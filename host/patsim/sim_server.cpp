@@ -26,6 +26,12 @@ namespace {
 const size_t kMaxClients = 64;
 const int kPollMilliseconds = 100;
 const char kGarbage[] = "\x01\x7F#?!%% garbled 0x5A5A [[\r\n";
+// What the endless fault streams, a chunk at a time, never with a form feed.
+const char kEndlessLine[] = "  ENDLESS=ANSWER LINE WITHOUT ITS FORM FEED\r\n";
+const size_t kEndlessChunkLines = 1024;
+// A client that sends faster than it reads its answers is not read from
+// while this much is waiting for it, so its answers cannot pile up.
+const size_t kMaxOutgoingBytes = 1 << 20;
 
 volatile sig_atomic_t g_stopRequested = 0;
 
@@ -46,6 +52,7 @@ struct Client {
     double lastActivity = 0;
     bool peerDone = false;       // the client will send nothing more
     bool closeWhenSent = false;
+    bool streaming = false;      // the endless fault: refill `outgoing` forever
     bool gone = false;
 };
 
@@ -179,6 +186,12 @@ void Simulator::Answer(Client &client, const std::string &line) {
         case Fault::Partial:
             if (first) client.outgoing += answer;
             break;
+        case Fault::Endless:
+            if (first) {
+                client.outgoing += answer.substr(0, answer.find('\f'));
+                client.streaming = true;
+            }
+            break;
         case Fault::CloseEarly:
             if (first) {
                 client.outgoing += answer;
@@ -210,6 +223,9 @@ void Simulator::Send(Client &client) {
     }
     client.outgoing.erase(0, static_cast<size_t>(n));
     client.lastActivity = Now();
+    if (client.streaming && client.outgoing.size() < sizeof kEndlessLine * kEndlessChunkLines) {
+        for (size_t i = 0; i < kEndlessChunkLines; ++i) client.outgoing += kEndlessLine;
+    }
 }
 
 void Simulator::Close(Client &client, const char *why) {
@@ -239,7 +255,7 @@ void Simulator::PollOnce() {
     const bool accepting = Accepting();
     if (accepting) fds.push_back(pollfd{listener_, POLLIN, 0});
     for (Client &client : clients_) {
-        short events = client.peerDone ? 0 : POLLIN;
+        short events = client.peerDone || client.outgoing.size() > kMaxOutgoingBytes ? 0 : POLLIN;
         if (!client.outgoing.empty()) events |= POLLOUT;
         fds.push_back(pollfd{client.fd, events, 0});
         owners.push_back(&client);
@@ -273,7 +289,8 @@ int Simulator::Run() {
 bool ParseFault(const std::string &name, Fault *fault) {
     static const struct { const char *name; Fault fault; } kFaults[] = {
         {"none", Fault::None}, {"silent", Fault::Silent}, {"garbage", Fault::Garbage},
-        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob}};
+        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob},
+        {"endless", Fault::Endless}};
     for (const auto &row : kFaults) {
         if (name == row.name) {
             *fault = row.fault;

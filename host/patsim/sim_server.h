@@ -17,6 +17,7 @@ enum class Fault {
     Partial,     // answers the first request only, then stays silent
     CloseEarly,  // answers the first request, then closes the connection
     CloseAfterJob,  // answers a whole job, then closes the connection, as some printers do
+    Endless,     // starts the first answer and streams on without ever closing it
 };
 
 bool ParseFault(const std::string &name, Fault *fault);

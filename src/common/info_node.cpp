@@ -69,8 +69,16 @@ PatInfoNode *GetFirstChild(const PatInfoNode *node) { return node == nullptr ? n
 PatInfoNode *GetNextSibling(const PatInfoNode *node) { return node == nullptr ? nullptr : node->pNextSibling; }
 
 PatInfoNode *FindSiblingById(PatInfoNode *node, uint32_t id) {
-    for (; node != nullptr; node = node->pNextSibling) {
+    for (uint32_t visited = 0; node != nullptr && visited < PAT_MAX_TREE_NODES; node = node->pNextSibling, ++visited) {
         if (node->dwId == id) return node;
     }
     return nullptr;
+}
+
+int ChildChainEnds(const PatInfoNode *parent, uint32_t *nodeBudget) {
+    for (const PatInfoNode *child = GetFirstChild(parent); child != nullptr; child = child->pNextSibling) {
+        if (*nodeBudget == 0) return 0;
+        --*nodeBudget;
+    }
+    return 1;
 }

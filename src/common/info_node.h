@@ -20,4 +20,10 @@ void *GetNodePayload(const PatInfoNode *node, uint32_t length, int rule);
 int GetNodeInfo(const PatInfoNode *node, uint32_t *idOut, uint32_t *lengthOut);
 PatInfoNode *GetFirstChild(const PatInfoNode *node);
 PatInfoNode *GetNextSibling(const PatInfoNode *node);
+// Follows at most PAT_MAX_TREE_NODES siblings: a chain that runs on past
+// them is searched no further, as if the id were not in it.
 PatInfoNode *FindSiblingById(PatInfoNode *node, uint32_t id);
+// 1 when the parent's child chain ends within the budget of nodes, which each
+// child uses up; 0 when the chain runs on past it.  One budget shared by every
+// level read bounds a whole tree.
+int ChildChainEnds(const PatInfoNode *parent, uint32_t *nodeBudget);

@@ -1,5 +1,6 @@
 // PatGetStatusHelpFileName: the help file for the current status.
 #include "export_gate.h"
+#include "prninfo/record.h"
 #include "status/help_file_name.h"
 
 extern "C" PatBool PATAPI PatGetStatusHelpFileName(uint32_t dwSourceType, PrnInfoEx *pPrnInfoEx,
@@ -7,7 +8,7 @@ extern "C" PatBool PATAPI PatGetStatusHelpFileName(uint32_t dwSourceType, PrnInf
     (void)dwIgnored;
     // An older record has a shorter layout; its fields cannot be read safely.
     if (pcbText == nullptr || pPrnInfoEx == nullptr || !IsAcceptedSourceType(dwSourceType) ||
-        pPrnInfoEx->dwVersion < PAT_PRNINFOEX_MIN_VERSION) {
+        pPrnInfoEx->dwVersion < PAT_PRNINFOEX_MIN_VERSION || CheckItemChain(pPrnInfoEx->pEngineStatus) != PAT_OK) {
         return FailWith(PAT_ERROR_INVALID_PARAMETER);
     }
     const uint32_t error = GetStatusHelpFileName(dwSourceType, pPrnInfoEx, pszText, pcbText);

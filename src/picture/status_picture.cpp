@@ -50,7 +50,8 @@ uint32_t CollectPictureLayers(uint32_t sourceType, const PrnInfoEx *statusRecord
 
 uint32_t CreateStatusPicture(uint32_t sourceType, PatInfoNode *statusRoot, PatBitmapInfo **picture) {
     PrnInfoEx statusRecord;
-    const uint32_t decoded = DecodeStatusInput(sourceType, statusRoot, &statusRecord);
+    uint32_t decoded = DecodeStatusInput(sourceType, statusRoot, &statusRecord);
+    if (decoded == PAT_OK) decoded = CheckStatusLists(&statusRecord);
     if (decoded != PAT_OK) return decoded;
     GrowableArray *layerBuffers = CreateLayerBufferList();
     if (layerBuffers == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;

@@ -2,6 +2,7 @@
 
 #include "common/info_node.h"
 #include "device_id_parser.h"
+#include "prninfo/record.h"
 #include "pjl_dispatcher.h"
 #include "query_tree.h"
 #include "reply_completeness.h"
@@ -38,12 +39,21 @@ uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
     }
 }
 
+// The levels of the reply tree that are read: the root's children and those
+// of the query tree attached to it.  Checked whole before anything is written.
+bool ReplyTreeEnds(PatInfoNode *replyRoot) {
+    uint32_t nodeBudget = PAT_MAX_TREE_NODES;
+    if (!ChildChainEnds(replyRoot, &nodeBudget)) return false;
+    return ChildChainEnds(FindSiblingById(GetFirstChild(replyRoot), PAT_TREE_QUERY_ROOT), &nodeBudget) != 0;
+}
+
 }  // namespace
 
 uint32_t SetCentroData(PatInfoNode *replyRoot, PrnInfoEx *record) {
     if (!IsReplyRoot(replyRoot) || record->dwVersion < PAT_PRNINFOEX_MIN_VERSION) {
         return PAT_ERROR_INVALID_PARAMETER;
     }
+    if (!ReplyTreeEnds(replyRoot) || CheckRecordLists(record) != PAT_OK) return PAT_ERROR_INVALID_PARAMETER;
     const uint32_t completeness = CheckReplyCompleteness(replyRoot);
     if (completeness != 0) return completeness;
     if (!EmulationRootIsValid(replyRoot)) return PAT_ERROR_INVALID_PARAMETER;

@@ -4,6 +4,7 @@
 
 #include "common/info_node.h"
 #include "platform/platform.h"
+#include "prninfo/record.h"
 #include "query_text.h"
 
 namespace {
@@ -59,6 +60,9 @@ uint32_t BuildQueryTree(const PrnInfoEx *record, uint32_t itemFlags, PatInfoNode
     PatInfoNode *tree = CreateInfoNode(nullptr, PAT_TREE_QUERY_ROOT, nullptr, 0);
     if (tree == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     if (record->dwVersion < PAT_PRNINFOEX_MIN_VERSION) return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+    if ((itemFlags & PAT_ITEMS_INPUT_TRAYS) && CheckItemChain(record->pTrayInfo) != PAT_OK) {
+        return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+    }
     if (QueryAsksForDeviceId(itemFlags) && CreateInfoNode(tree, PAT_NODE_DEVICE_ID, nullptr, 0) == nullptr) {
         return Fail(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);
     }

@@ -28,6 +28,14 @@ PatItem *AppendToChain(PatItem *first, PatItem *item) {
     return first;
 }
 
+uint32_t CheckItemChain(const PatItem *first) {
+    uint32_t items = 0;
+    for (const PatItem *item = first; item != nullptr; item = item->pNext) {
+        if (++items > PAT_MAX_CHAIN_ITEMS) return PAT_ERROR_INVALID_PARAMETER;
+    }
+    return PAT_OK;
+}
+
 PatItem *FindItemById(PatItem *first, uint32_t id) {
     for (PatItem *item = first; item != nullptr; item = item->pNext) {
         if (static_cast<uint32_t>(item->wId) == id) return item;

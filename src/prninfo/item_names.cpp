@@ -47,3 +47,5 @@ const Row *FindRow(const Row *table, const char *name) {
 const ListFieldRow *FindListField(const char *name) { return FindRow(kListFields, name); }
 
 const TextFieldRow *FindTextField(const char *name) { return FindRow(kTextFields, name); }
+
+const ListFieldRow *AllListFields() { return kListFields; }

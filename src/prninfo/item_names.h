@@ -18,3 +18,5 @@ struct TextFieldRow {
 
 const ListFieldRow *FindListField(const char *name);
 const TextFieldRow *FindTextField(const char *name);
+// Every list of the record, ended by a row with a null name.
+const ListFieldRow *AllListFields();

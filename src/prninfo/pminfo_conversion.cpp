@@ -60,6 +60,7 @@ uint8_t StructureLetterFor(uint32_t source) {
 }
 
 uint32_t ConvertPMInfo(uint32_t source, const void *pmInfo, uint32_t flags, PrnInfoEx *record) {
+    if (CheckRecordLists(record) != PAT_OK) return PAT_ERROR_INVALID_PARAMETER;
     switch (source & 0xFFFFu) {
         case PAT_SOURCE_1:
             return ConvertSource1(source, *static_cast<const PatPMInfoD *>(pmInfo), flags, record);

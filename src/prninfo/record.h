@@ -35,6 +35,17 @@ int ClearItemList(PrnInfoEx *record, const char *listName);
 // 0 for an unknown text name or when memory runs out; the old text then stays.
 int SetStringItem(PrnInfoEx *record, const char *textName, const char *text);
 
+// Host chains are checked before they are followed: every walk below assumes
+// a chain that ends, so an export checks the lists it reads or changes first.
+// PAT_OK when the chain ends within PAT_MAX_CHAIN_ITEMS items, else 87.
+uint32_t CheckItemChain(const PatItem *first);
+template <typename Item>
+inline uint32_t CheckItemChain(const Item *first) {
+    return CheckItemChain(reinterpret_cast<const PatItem *>(first));
+}
+// The same for all ten lists of a record, for the exports that rebuild them.
+uint32_t CheckRecordLists(const PrnInfoEx *record);
+
 PatItem *FindItemById(PatItem *first, uint32_t id);
 PatItem *FindOrAddItem(PatItem **headField, uint32_t itemSize, uint32_t id, uint32_t *countField);
 

@@ -29,3 +29,12 @@ int ClearItemList(PrnInfoEx *record, const char *listName) {
     *list.countField = 0;
     return 1;
 }
+
+uint32_t CheckRecordLists(const PrnInfoEx *record) {
+    const auto *base = reinterpret_cast<const uint8_t *>(record);
+    for (const ListFieldRow *row = AllListFields(); row->name != nullptr; ++row) {
+        const PatItem *head = *reinterpret_cast<const PatItem *const *>(base + row->headOffset);
+        if (CheckItemChain(head) != PAT_OK) return PAT_ERROR_INVALID_PARAMETER;
+    }
+    return PAT_OK;
+}

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "common/info_node.h"
+#include "prninfo/record.h"
 
 namespace {
 
@@ -83,4 +84,9 @@ uint32_t DecodeStatusInput(uint32_t sourceType, PatInfoNode *root, PrnInfoEx *st
     memcpy(statusRecord, base, sizeof(PrnInfoEx));
     LayOverride(*override, *statusRecord);
     return PAT_OK;
+}
+
+uint32_t CheckStatusLists(const PrnInfoEx *statusRecord) {
+    if (CheckItemChain(statusRecord->pEngineStatus) != PAT_OK) return PAT_ERROR_INVALID_PARAMETER;
+    return CheckItemChain(statusRecord->pDeviceInfo);
 }

@@ -10,3 +10,8 @@
 // record is left as it was.  The record is a shallow copy: its lists and
 // texts still point into the host's memory.
 uint32_t DecodeStatusInput(uint32_t sourceType, PatInfoNode *root, PrnInfoEx *statusRecord);
+
+// The lists that status evaluation follows, engine status and installed
+// options, checked before they are walked: 0, or 87 for a chain that runs on
+// past PAT_MAX_CHAIN_ITEMS.
+uint32_t CheckStatusLists(const PrnInfoEx *statusRecord);

@@ -27,6 +27,7 @@ uint32_t ComposeForRecord(uint32_t sourceType, const PrnInfoEx &status, uint32_t
 uint32_t GetStatusString(uint32_t sourceType, PatInfoNode *root, uint32_t textForm, char *text, uint32_t *length) {
     PrnInfoEx status;
     uint32_t error = DecodeStatusInput(sourceType, root, &status);
+    if (error == PAT_OK) error = CheckStatusLists(&status);
     if (error != PAT_OK) return error;
     char composed[kStatusTextSize];
     error = ComposeForRecord(sourceType, status, textForm, composed);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "pat.h"
+#include "support/endless_input_cases.h"
 
 namespace {
 
@@ -69,6 +70,37 @@ TEST_F(LinuxExports, GlobalHeapRoundTrip) {
     EXPECT_EQ(static_cast<uint8_t *>(block)[99], 0);
     EXPECT_EQ(release(block), nullptr);
 }
+
+template <typename F>
+void Resolve(void *library, const char *name, F *function) {
+    *function = reinterpret_cast<F>(dlsym(library, name));
+}
+
+const WalkExports &LoadedExports() {
+    static const WalkExports exports = [] {
+        WalkExports e = {};
+        void *library = dlopen(g_libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return e;
+        Resolve(library, "PatCreateBitmapInfo", &e.createBitmapInfo);
+        Resolve(library, "PatDisposeBitmapInfo", &e.disposeBitmapInfo);
+        Resolve(library, "PatGetStatusString", &e.getStatusString);
+        Resolve(library, "PatGetStatusHelpFileName", &e.getStatusHelpFileName);
+        Resolve(library, "PatPMInfoToPrnInfoEx", &e.pmInfoToPrnInfoEx);
+        Resolve(library, "PatPrnInfoExToPrnInfo", &e.prnInfoExToPrnInfo);
+        Resolve(library, "PatCreateQueryInfo", &e.createQueryInfo);
+        Resolve(library, "PatSetCentroDataTo", &e.setCentroDataTo);
+        static uint32_t(PATAPI * getLastError)();
+        static void(PATAPI * setLastError)(uint32_t);
+        Resolve(library, "GetLastError", &getLastError);
+        Resolve(library, "SetLastError", &setLastError);
+        e.lastError = [] { return getLastError(); };
+        e.setLastError = [](uint32_t error) { setLastError(error); };
+        return e;
+    }();
+    return exports;
+}
+
+PAT_ENDLESS_INPUT_TESTS(EndlessInput, LoadedExports())
 
 }  // namespace
 

@@ -32,6 +32,7 @@ Every simulator started here stops by itself (lifetime and connection limits).
 """
 import argparse
 import os
+import resource
 import socket
 import subprocess
 import sys
@@ -89,9 +90,14 @@ class Simulator:
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
         port_file = os.path.join(self.folder.name, "port")
+        # AddressSanitizer's quarantine would hold freed memory and hide
+        # whether the simulator's own use stays flat.
+        environment = dict(os.environ)
+        if "ASAN_OPTIONS" in environment:
+            environment["ASAN_OPTIONS"] += ":quarantine_size_mb=0"
         self.process = subprocess.Popen([os.path.join(self.build, "patsim"), "--port", "0",
                                          "--port-file", port_file] + self.arguments,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=environment)
         deadline = time.monotonic() + 30
         while not os.path.exists(port_file) or not open(port_file).read().strip():
             if self.process.poll() is not None:
@@ -250,6 +256,21 @@ def case_faults(args):
         check("Input trays (EN)" in result.stdout.decode(), "the PJL answers are not shown")
     with Simulator(args.build, "no_response") as simulator:
         expect_failure(poll(args.build, simulator, "no_response", "--timeout", "1"), 3, "did not answer")
+    # A printer that streams on without closing its answer is cut off at the
+    # cap, long before the deadline, and the host's memory stays small.
+    with Simulator(args.build, sample, "--fault", "endless") as simulator:
+        started = time.monotonic()
+        result = poll(args.build, simulator, sample, "--timeout", "100")
+        expect_failure(result, 3, "MiB without closing its answers")
+        check(time.monotonic() - started < 90, "the endless answer ran into the deadline")
+        check(largest_child_mib() < 256, "pathost grew to %d MiB" % largest_child_mib())
+        check(simulator.alive(), "the simulator stopped")
+    with tempfile.TemporaryDirectory() as folder:
+        reply = os.path.join(folder, "reply")
+        open(reply, "w").close()
+        long_id = "MFG:Maker;CMD:" + "X" * 65520 + ";"
+        expect_failure(host(args.build, "replay", "--reply", reply, "--device-id", long_id), 1,
+                       "the device ID is 65535 bytes long")
     free_port = socket.socket()
     free_port.bind(("127.0.0.1", 0))
     port = free_port.getsockname()[1]
@@ -257,6 +278,19 @@ def case_faults(args):
     expect_failure(host(args.build, "poll", "127.0.0.1:%d" % port, "--timeout", "1"), 3, "no printer reached")
     expect_failure(host(args.build, "poll", "127.0.0.1:99999"), 2, "bad printer address")
     expect_failure(host(args.build, "replay", "--reply", "/nonexistent/reply"), 1, "cannot be read")
+
+
+def largest_child_mib():
+    """The peak memory of the largest program this script has waited for."""
+    return resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss // 1024
+
+
+def resident_mib(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) // 1024
+    return 0
 
 
 def exchange(port, request, answers, timeout=10):
@@ -292,6 +326,18 @@ def case_simulator(args):
                     break
                 reply += chunk
         check(reply == reference, "a byte-wise request got another answer")
+        # A client that sends queries without end and never reads its answers:
+        # the simulator stops reading it rather than piling the answers up.
+        before = resident_mib(simulator.process.pid)
+        with socket.create_connection(("127.0.0.1", simulator.port)) as s:
+            s.settimeout(3)
+            try:
+                for _ in range(80000):  # some 65 MiB of answers
+                    s.sendall(FULL_QUERY)
+            except socket.timeout:
+                pass
+            grown = resident_mib(simulator.process.pid) - before
+            check(grown < 8, "patsim grew by %d MiB for a client that does not read" % grown)
         # Several polls at once, each on its own connection.
         results = [None] * 8
 

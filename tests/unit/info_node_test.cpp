@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include <vector>
+
 #include "common/info_node.h"
 #include "platform/platform.h"
 #include "support/alloc_sweep.h"
@@ -130,6 +132,34 @@ TEST(InfoNode, FailedAllocationCreatesNothing) {
         }
     });
     GlobalFree(root);
+}
+
+// A chain of one node more than the ceiling, in plain memory: the search looks
+// at the first PAT_MAX_TREE_NODES nodes only, and the shape check spends one
+// unit of its budget per child, the budget shared between levels.
+TEST(InfoNode, WalksStopAtTheTreeCeiling) {
+    std::vector<PatInfoNode> chain(PAT_MAX_TREE_NODES + 1);
+    for (size_t i = 0; i + 1 < chain.size(); ++i) chain[i].pNextSibling = &chain[i + 1];
+    chain[PAT_MAX_TREE_NODES - 1].dwId = 7;
+    chain[PAT_MAX_TREE_NODES].dwId = 8;
+    EXPECT_EQ(FindSiblingById(&chain[0], 7), &chain[PAT_MAX_TREE_NODES - 1]);
+    EXPECT_EQ(FindSiblingById(&chain[0], 8), nullptr);
+    EXPECT_EQ(FindSiblingById(&chain[1], 8), &chain[PAT_MAX_TREE_NODES]);
+
+    PatInfoNode parent = {};
+    parent.pFirstChild = &chain[1];
+    uint32_t budget = PAT_MAX_TREE_NODES;
+    EXPECT_EQ(ChildChainEnds(&parent, &budget), 1);
+    EXPECT_EQ(budget, 0u);
+    budget = PAT_MAX_TREE_NODES;
+    parent.pFirstChild = &chain[0];
+    EXPECT_EQ(ChildChainEnds(&parent, &budget), 0);
+    chain.back().pNextSibling = &chain[0];  // a loop
+    budget = PAT_MAX_TREE_NODES;
+    EXPECT_EQ(ChildChainEnds(&parent, &budget), 0);
+    budget = 7;
+    EXPECT_EQ(ChildChainEnds(nullptr, &budget), 1);
+    EXPECT_EQ(budget, 7u);
 }
 
 }  // namespace

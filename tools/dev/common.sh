@@ -124,6 +124,12 @@ dev_fuzz() {
   "$ROOT/tools/dev/fuzz.sh" --preset fuzz64 "${1:-60}"
 }
 
+dev_soak() {
+  setup_if_needed
+  dev_build native64-asan
+  "$ROOT/tools/dev/soak.sh" --build "$ROOT/build/native64-asan" --rounds "${1:-2000}"
+}
+
 dev_instructions() {
   setup_if_needed
   "$ROOT/tools/dev/instructions.sh" "$@"
