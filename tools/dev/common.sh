@@ -4,8 +4,8 @@ APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm lib
   libgtest-dev:i386 libbenchmark-dev:i386 libgtest-dev libbenchmark-dev libstb-dev valgrind)
 APT_PACKAGES_EMULATION=(qemu-user-static)
 # The reference host and its tests: SNMP (client library, and a real agent for
-# the tests), JSON, option parsing, HTTP; the SDK kit and its checks.
-APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev libcpp-httplib-dev
+# the tests), JSON, option parsing; the SDK kit and its checks.
+APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev
   pkgconf zip dpkg-dev)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386)
