@@ -86,10 +86,6 @@ bool WaitFor(intptr_t s, bool forWriting, double seconds) {
     return ready > 0;
 }
 
-int CountFormFeeds(const char *bytes, size_t count) {
-    return static_cast<int>(std::count(bytes, bytes + count, '\f'));
-}
-
 // One address: false with the reason when no connection comes within the time.
 bool ConnectTo(const addrinfo *address, double timeoutSeconds, intptr_t *socketOut, std::string *error) {
     const NativeSocket s = socket(address->ai_family, address->ai_socktype, address->ai_protocol);

@@ -6,36 +6,25 @@
 
 #include <string>
 
-enum class ReceiveEnd {
-    Complete,  // every expected answer is closed by its form feed
-    Closed,    // the printer closed the connection first
-    TimedOut,  // the deadline passed first
-    Failed,    // the connection broke
-    TooLong,   // more than kMaxReplyBytes arrived without the answers closing
-};
+#include "printer_transport.h"
 
-// Far above any real reply (a whole poll's answers are a few kilobytes): a
-// printer that streams on without closing its answers is cut off here, so
-// the host's memory stays flat whatever the printer sends.
-const size_t kMaxReplyBytes = 4u << 20;
-
-class PrinterConnection {
+class PrinterConnection : public PrinterTransport {
 public:
     PrinterConnection();
-    ~PrinterConnection();
+    ~PrinterConnection() override;
     PrinterConnection(const PrinterConnection &) = delete;
     PrinterConnection &operator=(const PrinterConnection &) = delete;
 
     bool Connect(const std::string &host, int port, double timeoutSeconds, std::string *error);
-    bool Send(const std::string &text, std::string *error);
+    bool Send(const std::string &text, std::string *error) override;
 
     // Appends what arrives to *reply until `answers` form feeds have come
     // (counting from this call), or the printer closes, or `timeoutSeconds`
     // pass, or the reply would grow past kMaxReplyBytes.  A connection that was closed stays closed for later calls.
-    ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply);
+    ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply) override;
 
     // The printer closed the connection (some take one job per connection).
-    bool ClosedByPeer() const { return closedByPeer_; }
+    bool ClosedByPeer() const override { return closedByPeer_; }
 
 private:
     intptr_t socket_;

@@ -13,7 +13,9 @@
 #include "info_trees.h"
 #include "library_errors.h"
 #include "poll_cycle.h"
+#include "printer_connection.h"
 #include "snmp_device_id.h"
+#include "usb_printer_port.h"
 
 namespace {
 
@@ -29,18 +31,34 @@ std::string Seconds(double seconds) {
 
 int FormFeeds(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\f')); }
 
+std::unique_ptr<PrinterTransport> ConnectByTcp(const PrinterPoll &s, std::string *error) {
+    std::unique_ptr<PrinterConnection> connection(new PrinterConnection);
+    if (!connection->Connect(s.host, s.port, s.options.timeoutSeconds, error)) return nullptr;
+    return connection;
+}
+
+// The printer's own device ID: by SNMP over the network, of the kernel for
+// a USB port.
+bool AskPrinterDeviceId(const PrinterPoll &s, std::string *deviceId, std::string *problem) {
+    if (!s.usbDevice.empty()) return ReadUsbDeviceId(s.usbDevice, deviceId, problem);
+    SnmpSettings snmp;
+    snmp.host = s.host;
+    snmp.port = s.options.snmpPort;
+    snmp.community = s.options.community;
+    snmp.version = s.options.snmpVersion;
+    snmp.timeoutSeconds = s.options.timeoutSeconds;
+    return FetchDeviceIdBySnmp(snmp, deviceId, problem);
+}
+
 // Connects for the first query, and again when the printer closed the
 // connection after the previous one.
 bool Connect(PrinterPoll &s, std::string *problem) {
     if (s.connection && !s.connection->ClosedByPeer()) return true;
-    s.connection.reset(new PrinterConnection);
     std::string error;
-    if (!s.connection->Connect(s.host, s.port, s.options.timeoutSeconds, &error)) {
-        *problem = "no printer reached: " + error;
-        s.connection.reset();
-        return false;
-    }
-    return true;
+    s.connection = s.usbDevice.empty() ? ConnectByTcp(s, &error)
+                                       : OpenUsbPrinterPort(s.usbDevice, s.options.timeoutSeconds, &error);
+    if (!s.connection) *problem = "no printer reached: " + error;
+    return s.connection != nullptr;
 }
 
 // One attempt: connect if need be, send, collect.  False only when no
@@ -100,8 +118,8 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
     return !reply->empty();
 }
 
-// The device ID for this poll: the one given, or the printer's own by SNMP
-// (asked once per poll).  False when there is none.
+// The device ID for this poll: the one given, or the printer's own (asked
+// once per poll).  False when there is none.
 bool DeviceIdForPoll(PrinterPoll &s) {
     if (s.options.deviceIdGiven) {
         // A file is read at every poll: whoever writes it may follow the printer.
@@ -114,14 +132,8 @@ bool DeviceIdForPoll(PrinterPoll &s) {
     }
     if (s.deviceIdAsked) return !s.deviceId.empty();
     s.deviceIdAsked = true;
-    SnmpSettings snmp;
-    snmp.host = s.host;
-    snmp.port = s.options.snmpPort;
-    snmp.community = s.options.community;
-    snmp.version = s.options.snmpVersion;
-    snmp.timeoutSeconds = s.options.timeoutSeconds;
     std::string problem;
-    if (FetchDeviceIdBySnmp(snmp, &s.deviceId, &problem)) return true;
+    if (AskPrinterDeviceId(s, &s.deviceId, &problem)) return true;
     s.deviceId.clear();
     NotePrinter(s, "no device ID: " + problem + "; the engine status needs it (give it with --device-id)");
     return false;
@@ -183,6 +195,10 @@ std::set<uint16_t> TraysAskedAbout(const PrnInfoEx &record) {
 
 PrinterPoll::PrinterPoll(const PatExports &e, const HostOptions &o, const std::string &a)
     : exports(e), options(o), address(a), printer(a) {
+    if (SplitUsbAddress(address, &usbDevice)) {
+        addressValid = !usbDevice.empty();
+        return;
+    }
     addressValid = SplitHostAndPort(address, kDefaultPort, &host, &port);
     if (addressValid) printer = (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" +
                                 std::to_string(port);

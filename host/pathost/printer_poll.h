@@ -1,6 +1,6 @@
-// One status poll of one printer over the network: the library's query sent
-// over raw TCP, the answers and the printer's device ID (given, or asked by
-// SNMP) handed back to the library, into the caller's record.  `poll` runs
+// One status poll of one printer: the library's query sent over raw TCP (or
+// a USB port), the answers and the printer's device ID (given, or asked by
+// SNMP or of the kernel) handed back to the library, into the caller's record.  `poll` runs
 // it once, `watch` again and again.
 #pragma once
 
@@ -9,7 +9,7 @@
 
 #include "host_options.h"
 #include "pat_exports.h"
-#include "printer_connection.h"
+#include "printer_transport.h"
 
 enum class PollOutcome { Interpreted, Refused, NoPrinter };
 
@@ -22,12 +22,13 @@ struct PrinterPoll {
     std::string printer;  // HOST:PORT, for messages
     std::string host;
     int port = 0;
+    std::string usbDevice;  // the port of a "usb:DEVICE" address, else empty
     bool addressValid = false;
     std::string givenDeviceId;  // --device-id or --device-id-file
-    std::unique_ptr<PrinterConnection> connection;  // null until the first query
+    std::unique_ptr<PrinterTransport> connection;  // null until the first query
     // Of the latest poll:
     std::string deviceId;       // the one handed to the library
-    bool deviceIdAsked = false; // by SNMP, in this poll
+    bool deviceIdAsked = false; // of the printer (SNMP or kernel), in this poll
     std::string replies;        // all the printer said, for --save-reply
     int queries = 0;
 };

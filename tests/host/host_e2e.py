@@ -568,9 +568,102 @@ def case_windows(args):
             check(a.read() == b.read(), "the hosts draw different pictures")
 
 
+UEL = b"\x1b%-12345X"
+
+
+class PtyPrinter:
+    """A pseudo-terminal pair standing in for a USB printer port: the host
+    opens the terminal side (raw, so no byte is translated) as usb:PATH, and
+    a thread answers each query written to it with `patsim --answer`."""
+
+    def __init__(self, build, sample, answering=True):
+        self.build, self.sample, self.answering = build, sample, answering
+
+    def __enter__(self):
+        import pty
+        import tty
+        self.master, self.terminal = pty.openpty()
+        tty.setraw(self.terminal)
+        self.path = os.ttyname(self.terminal)
+        self.queries = 0
+        self.stop = threading.Event()
+        self.thread = threading.Thread(target=self.serve, daemon=True)
+        self.thread.start()
+        return self
+
+    def serve(self):
+        import select
+        pending = b""
+        while not self.stop.is_set():
+            if not select.select([self.master], [], [], 0.1)[0]:
+                continue
+            try:
+                pending += os.read(self.master, 4096)
+            except OSError:
+                return
+            # A query opens and closes with the universal exit.
+            if pending.count(UEL) < 2 or not pending.endswith(UEL):
+                continue
+            self.queries += 1
+            if self.answering:
+                answers = run([os.path.join(self.build, "patsim"), "--answer", sample_path(self.sample)],
+                              input=pending)
+                os.write(self.master, answers.stdout)
+            pending = b""
+
+    def __exit__(self, *exc):
+        self.stop.set()
+        self.thread.join(timeout=10)
+        os.close(self.master)
+        os.close(self.terminal)
+
+
+def usb_poll(build, port, sysfs_root, *extra):
+    environment = dict(os.environ, PATHOST_SYSFS_ROOT=sysfs_root)
+    return run([os.path.join(build, "pathost"), "poll", "usb:" + port.path] + list(extra), env=environment)
+
+
+def case_usb(args):
+    sample = "paper_jam"
+    with tempfile.TemporaryDirectory() as folder, Simulator(args.build, sample) as simulator:
+        over_tcp = poll(args.build, simulator, sample, "--lang", "EN")
+        require_success(over_tcp, "the poll over TCP")
+        # The kernel's sysfs file for the port, under a root of the test's own.
+        with PtyPrinter(args.build, sample) as port:
+            id_folder = os.path.join(folder, "class", "usbmisc", os.path.basename(port.path), "device")
+            os.makedirs(id_folder)
+            with open(os.path.join(id_folder, "ieee1284_id"), "w") as f:
+                f.write(device_id(args.build, sample) + "\n")
+            over_usb = usb_poll(args.build, port, folder, "--lang", "EN")
+            require_success(over_usb, "the poll over the USB port")
+            check(over_usb.stdout == over_tcp.stdout, "the USB poll reports otherwise than the TCP one:\n%s\n---\n%s"
+                  % (over_usb.stdout.decode(errors="replace"), over_tcp.stdout.decode(errors="replace")))
+            check(port.queries >= 1, "no query reached the port")
+            # --device-id overrides the kernel's.
+            given = usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN",
+                             "--device-id", device_id(args.build, sample))
+            require_success(given, "the USB poll with --device-id")
+            check(given.stdout == over_tcp.stdout, "--device-id over USB reports otherwise")
+            # No device ID anywhere: said, and the rest of the poll shown.
+            without = usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN")
+            check("no device ID" in without.stderr.decode(), "the missing device ID is not named:\n%s"
+                  % without.stderr.decode())
+        # A port whose printer never answers: the --timeout holds.
+        with PtyPrinter(args.build, sample, answering=False) as port:
+            start = time.monotonic()
+            silent = usb_poll(args.build, port, folder, "--timeout", "1")
+            took = time.monotonic() - start
+            check(silent.returncode != 0 and "did not answer within 1 s" in silent.stderr.decode(),
+                  "a silent port: exit %d\n%s" % (silent.returncode, silent.stderr.decode()))
+            check(took < 10, "a silent port took %.1f s with --timeout 1" % took)
+    missing = host(args.build, "poll", "usb:" + os.path.join(tempfile.gettempdir(), "no-such-port"))
+    check(missing.returncode != 0 and "no printer reached" in missing.stderr.decode(),
+          "a missing port: %s" % missing.stderr.decode())
+
+
 CASES = {"poll": case_poll, "replay": case_replay, "status": case_status, "faults": case_faults,
          "simulator": case_simulator, "windows": case_windows, "valgrind": case_valgrind, "snmp": case_snmp,
-         "watch": case_watch, "options": case_options}
+         "watch": case_watch, "options": case_options, "usb": case_usb}
 
 
 def main():

@@ -3,7 +3,11 @@
 // the conversion of the library's texts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "commands.h"
 #include "host_options.h"
+#include "kernel_device_id.h"
 #include "poll_cycle.h"
 #include "printer_connection.h"
 #include "text_encoding.h"
@@ -96,6 +100,54 @@ TEST(HostOptions, MistakesAreNamed) {
         EXPECT_FALSE(Parse(c.words, &o, &error));
         EXPECT_EQ(error, c.error);
     }
+}
+
+// The kernel's buffer: a two-byte big-endian length that counts itself,
+// then the ID; the buffer is usually larger than the ID.
+TEST(KernelDeviceId, LengthPrefixedBuffer) {
+    const std::string id = "MFG:X;MDL:Y;";
+    std::string buffer = std::string(1, '\0') + char(id.size() + 2) + id + std::string(50, 'Z');
+    std::string deviceId, problem;
+    ASSERT_TRUE(ParseKernelDeviceId(reinterpret_cast<const unsigned char *>(buffer.data()), buffer.size(), &deviceId,
+                                    &problem))
+        << problem;
+    EXPECT_EQ(deviceId, id);
+
+    struct Bad {
+        std::string bytes;
+        const char *why;
+    };
+    for (const Bad &bad : std::vector<Bad>{{std::string("\0\0", 2), "length 0"},
+                                           {std::string("\0\1", 2), "length 1"},
+                                           {std::string("\0\2", 2), "only the prefix"},
+                                           {std::string("\0", 1), "no room for the length"},
+                                           {std::string("\0\x10MFG:X;", 8), "longer than the buffer"},
+                                           {std::string("\xff\xffMFG:X;", 8), "far longer than the buffer"}}) {
+        deviceId = "untouched";
+        problem.clear();
+        EXPECT_FALSE(ParseKernelDeviceId(reinterpret_cast<const unsigned char *>(bad.bytes.data()), bad.bytes.size(),
+                                         &deviceId, &problem))
+            << bad.why;
+        EXPECT_EQ(deviceId, "untouched") << bad.why;
+        EXPECT_FALSE(problem.empty()) << bad.why;
+    }
+}
+
+// The sysfs file under a fixture root standing in for /sys.
+TEST(KernelDeviceId, SysfsFileOfThePort) {
+    std::string root = ::testing::TempDir() + "kernel_device_id_sysfs";
+    std::string folder = root + "/class/usbmisc/lp3/device";
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(WriteWholeFile(folder + "/ieee1284_id", "MFG:X;MDL:Y;\n"));
+    std::string deviceId, problem;
+    ASSERT_TRUE(ReadSysfsDeviceId("/dev/usb/lp3", root, &deviceId, &problem)) << problem;
+    EXPECT_EQ(deviceId, "MFG:X;MDL:Y;");
+
+    EXPECT_FALSE(ReadSysfsDeviceId("/dev/usb/lp4", root, &deviceId, &problem));
+    EXPECT_NE(problem.find("lp4"), std::string::npos) << problem;
+    ASSERT_TRUE(WriteWholeFile(folder + "/ieee1284_id", "\n"));
+    EXPECT_FALSE(ReadSysfsDeviceId("/dev/usb/lp3", root, &deviceId, &problem));
+    EXPECT_FALSE(ReadSysfsDeviceId("/dev/usb/", root, &deviceId, &problem));
 }
 
 TEST(PrinterAddress, HostAndOptionalPort) {
