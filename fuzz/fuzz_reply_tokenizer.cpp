@@ -26,7 +26,7 @@ void DriveToEnd(ReplyTokenizer *tokenizer, const char *end, size_t textLength, u
         }
         int32_t kind = 0;
         const uint32_t result = TokenizerNext(tokenizer, buffer, capacity, &kind);
-        if (!KnownKind(kind) || (result != 0 && result != kTokenizerGrammarError)) abort();
+        if (!KnownKind(kind) || (result != 0 && result != PAT_ERROR_INVALID_DATA)) abort();
         if (strlen(buffer) >= capacity) abort();
         if (tokenizer->cursor > end || tokenizer->state < kBetweenCommands || tokenizer->state > kIndentedValue) {
             abort();

@@ -2,8 +2,8 @@
 // created on first use and afterwards overwritten key by key.
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "prninfo/record.h"
-#include "query_tree.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
 #include "reply_reading.h"
@@ -12,11 +12,11 @@
 namespace {
 
 PatEmulUniqItem *FindOrAppendZemaItem(PrnInfoEx *record) {
-    PatItem *found = FindItemById(reinterpret_cast<PatItem *>(record->pEmulUniqInfo), kZemaEmulationCode);
+    PatItem *found = FindItemById(reinterpret_cast<PatItem *>(record->pEmulUniqInfo), kEmulationZema);
     if (found != nullptr) return reinterpret_cast<PatEmulUniqItem *>(found);
     PatItem *item = AllocItem(kEmulUniqItemSize);
     if (item == nullptr) return nullptr;
-    item->wId = kZemaEmulationCode;
+    item->wId = kEmulationZema;
     AppendItem(record, "pEmulUniqInfo", item);
     return reinterpret_cast<PatEmulUniqItem *>(item);
 }

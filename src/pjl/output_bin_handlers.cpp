@@ -1,13 +1,13 @@
 // Answers to "@PJL INFO OUTBINSTATUS": the list is rebuilt from the answer.
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_reading.h"
 
 namespace {
 
-constexpr uint32_t kOutBinWordRebuilt = 255;
 
 uint16_t BinState(const char *value) {
     if (strcmp(value, "PAPEREXIST") == 0) return 1;

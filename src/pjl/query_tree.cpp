@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "common/info_node.h"
 #include "platform/platform.h"
 #include "prninfo/record.h"
@@ -76,7 +77,7 @@ uint32_t BuildEmulUniqQueryTree(uint32_t emulationCode, PatInfoNode **root) {
     *root = nullptr;
     PatInfoNode *tree = CreateInfoNode(nullptr, PAT_TREE_QUERY_ROOT, nullptr, 0);
     if (tree == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    if ((emulationCode & 0xFFFFu) != kZemaEmulationCode) return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+    if ((emulationCode & 0xFFFFu) != kEmulationZema) return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
     if (!CreateInfoNode(tree, PAT_NODE_PJL_TEXT, kEmulUniqQueryText,
                         static_cast<uint32_t>(strlen(kEmulUniqQueryText)) + 1)) {
         return Fail(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);

@@ -322,9 +322,9 @@ uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacit
     // Only between commands is the end of the text a clean end.
     if (step.kind == TOKEN_END && tokenizer->state != kBetweenCommands) {
         tokenizer->state = kBetweenCommands;
-        return kTokenizerGrammarError;
+        return PAT_ERROR_INVALID_DATA;
     }
-    return step.error ? kTokenizerGrammarError : 0;
+    return step.error ? PAT_ERROR_INVALID_DATA : 0;
 }
 
 int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t wordKind) {

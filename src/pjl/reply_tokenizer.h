@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include "pat.h"
+
 // The numbers are shared with the reply interpretation; keep them.
 enum TokenKind : int32_t {
     TOKEN_PJL = 1,              // "@PJL" opening a command line
@@ -44,7 +46,6 @@ enum TokenizerState : int32_t {
     kIndentedValue = 14,
 };
 
-constexpr uint32_t kTokenizerGrammarError = 13;  // ERROR_INVALID_DATA
 
 struct ReplyTokenizer {
     const char *cursor;

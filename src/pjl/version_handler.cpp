@@ -2,6 +2,7 @@
 // loaded emulations with theirs.
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "decimal_number.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr uint16_t kMainProgEmulation = 1;
-constexpr uint16_t kKmsEmulation = 2;
 constexpr size_t kEmulationVersionLength = 15;
 
 void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
@@ -26,8 +25,8 @@ void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
     emulation->wId = static_cast<uint16_t>(code);
     CopyTextCut(emulation->szVersion, version, kEmulationVersionLength);
     AppendItem(record, "pLoadedEmul", reinterpret_cast<PatItem *>(emulation));
-    if (emulation->wId == kMainProgEmulation) SetStringItem(record, "pMainProgVersion", version);
-    if (emulation->wId == kKmsEmulation) SetStringItem(record, "pKMSVersion", version);
+    if (emulation->wId == kEmulationMainProgram) SetStringItem(record, "pMainProgVersion", version);
+    if (emulation->wId == kEmulationKms) SetStringItem(record, "pKMSVersion", version);
 }
 
 }  // namespace

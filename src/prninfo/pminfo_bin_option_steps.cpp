@@ -1,4 +1,5 @@
 // Output bins and installed options from peripheral information.
+#include "common/family_codes.h"
 #include "prninfo/device_name_tables.h"
 #include "prninfo/pminfo_input.h"
 #include "prninfo/pminfo_steps.h"
@@ -10,7 +11,6 @@ namespace {
 constexpr uint32_t kBinStatusFull = 0x1;
 constexpr uint16_t kBinStateReady = 0;
 constexpr uint16_t kBinStateFull = 2;
-constexpr uint32_t kOutBinWordRebuilt = 255;
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 // Loaded emulations and fonts from peripheral information.
+#include "common/family_codes.h"
 #include "platform/platform.h"
 #include "prninfo/fixed_text.h"
 #include "prninfo/pminfo_input.h"
@@ -8,8 +9,6 @@
 
 namespace {
 
-constexpr uint16_t kMainProgramEmulation = 1;
-constexpr uint16_t kKMSEmulation = 2;
 
 uint16_t LookupId(const char *name, const NameTableRow *table) {
     const char *text = PresentText(name);
@@ -19,8 +18,8 @@ uint16_t LookupId(const char *name, const NameTableRow *table) {
 // The versions of emulations 1 and 2 are also kept as the record's texts.
 int KeepVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version) {
     if (version == nullptr) return 1;
-    if (emulationId == kMainProgramEmulation) return SetStringItem(record, "pMainProgVersion", version);
-    if (emulationId == kKMSEmulation) return SetStringItem(record, "pKMSVersion", version);
+    if (emulationId == kEmulationMainProgram) return SetStringItem(record, "pMainProgVersion", version);
+    if (emulationId == kEmulationKms) return SetStringItem(record, "pKMSVersion", version);
     return 1;
 }
 

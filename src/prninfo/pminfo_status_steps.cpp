@@ -1,4 +1,5 @@
 // Status and engine status from peripheral information.
+#include "common/family_codes.h"
 #include "prninfo/fixed_text.h"
 #include "prninfo/pminfo_input.h"
 #include "prninfo/pminfo_steps.h"
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr uint32_t kReadyStatusCode = 10001;
 constexpr uint32_t kSeverityError = 3;
 
 uint8_t Bit(uint32_t word, unsigned bit) { return static_cast<uint8_t>((word >> bit) & 1u); }
@@ -67,5 +67,5 @@ uint32_t EngineStatusStep(PrnInfoEx *record, const PatPMList *entries) {
 
 uint32_t DefaultStatusStep(PrnInfoEx *record) {
     if (record->nEngineStatus != 0) return PAT_OK;
-    return AddEngineStatusOrFail(record, kReadyStatusCode);
+    return AddEngineStatusOrFail(record, kStatusReady);
 }

@@ -1,3 +1,4 @@
+#include "pat.h"
 #include "priority_tables.h"
 #include "status_code.h"
 #include "status_selection.h"
@@ -10,7 +11,7 @@ void ForEachEngineCode(const PrnInfoEx &record, Visit visit) {
     for (const PatEngineStatusItem *item = record.pEngineStatus; item != nullptr; item = item->pNext) {
         visit(item->dwStatusCode);
     }
-    if (record.bNoResponse != 0) visit(kNoResponseCode);
+    if (record.bNoResponse != 0) visit(PAT_NO_RESPONSE_CODE);
 }
 
 uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {

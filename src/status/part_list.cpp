@@ -83,7 +83,7 @@ uint32_t BuildPartList(GrowableArray *messages, char *list, uint32_t size) {
     list[0] = '\0';
     GrowableArray *items = ArrayCreate(sizeof(PartListItem), kPartItemsPerStep, kPartItemsInitialSteps);
     if (items == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    const StringMapRow *partNames = FindStringMap(kPartNameMaps, kShortForm);
+    const StringMapRow *partNames = FindStringMap(kPartNameMaps, PAT_TEXT_FORM_SHORT);
     char separator[kSeparatorSize];
     uint32_t error = PAT_ERROR_MISSING_TABLE;
     if (partNames != nullptr && LoadLocalizedString(kSeparatorNumber, separator, sizeof separator) == PAT_OK) {

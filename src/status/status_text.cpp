@@ -1,11 +1,11 @@
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "localized_string.h"
+#include "pat.h"
 #include "status_text.h"
 
 namespace {
-
-constexpr uint32_t kServiceCallCode = 40800;
 
 bool IsPlaceholder(const char *at) { return at[0] == '%' && at[1] == 's'; }
 
@@ -53,7 +53,7 @@ uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *mess
     if (error != PAT_OK) return error;
     const uint32_t capacity = size < kStatusTextSize ? size : kStatusTextSize;
     ExpandTemplate(pattern, messages, text, capacity);
-    if ((textForm & 0xFFu) == kLongForm && first.messageCode == kServiceCallCode) {
+    if ((textForm & 0xFFu) == PAT_TEXT_FORM_LONG && first.messageCode == kStatusServiceCall) {
         AppendWhatFits(text, first.extraText, capacity);
     }
     return PAT_OK;

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr uint32_t kNR = kNoResponseCode;
+constexpr uint32_t kNR = PAT_NO_RESPONSE_CODE;
 
 TEST(CodePattern, MatchesLowercaseAsAnyCharacterAndNeedsEqualLength) {
     const struct {
