@@ -12,5 +12,6 @@
 PatBitmapInfo *BuildBitmapInfo(GrowableArray *layerBuffers);
 
 // Releases a bitmap info of tag 201 with its layer lists, or a single layer
-// list of tag 200: 0.  87, with nothing released, for anything else.
+// list of tag 200: PAT_OK.  PAT_ERROR_INVALID_PARAMETER, with nothing released,
+// for anything else.
 uint32_t DisposeBitmapInfo(PatBitmapInfo *info);

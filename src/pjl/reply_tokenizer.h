@@ -66,9 +66,10 @@ uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text);
 // The same over a text of at most `length` bytes (it may end earlier at a NUL).
 uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length);
 
-// Reads the next token into buffer (at most capacity - 1 characters and a
-// NUL; capacity >= 1) and its kind into *kind.  Returns 0, or 13 when the text
-// breaks the grammar (the state machine then waits for the next "@PJL").
+// Reads the next token into buffer (at most capacity - 1 characters and a NUL;
+// capacity >= 1) and its kind into *kind.  Returns PAT_OK, or
+// PAT_ERROR_INVALID_DATA when the text breaks the grammar (the state machine
+// then waits for the next "@PJL").
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind);
 
 // One raw token at the cursor; wordKind is reported for words and quoted strings.

@@ -56,7 +56,7 @@ uint32_t StoredFlags(uint32_t flags, bool layoutA) {
     return layoutA ? flags & ~kTrayFlagNoPaperSize : flags;
 }
 
-// Memory exhaustion here is reported as 87, as the host expects from a tray step.
+// Memory exhaustion here is reported as PAT_ERROR_INVALID_PARAMETER, as the host expects from a tray step.
 uint32_t AddTray(PrnInfoEx *record, const TrayFacts &tray, bool layoutA) {
     auto *item = reinterpret_cast<PatTrayItem *>(AllocItem(kTrayItemSize));
     if (item == nullptr) return PAT_ERROR_INVALID_PARAMETER;

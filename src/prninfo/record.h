@@ -37,7 +37,7 @@ int SetStringItem(PrnInfoEx *record, const char *textName, const char *text);
 
 // Host chains are checked before they are followed: every walk below assumes
 // a chain that ends, so an export checks the lists it reads or changes first.
-// PAT_OK when the chain ends within PAT_MAX_CHAIN_ITEMS items, else 87.
+// PAT_OK when the chain ends within PAT_MAX_CHAIN_ITEMS items, else PAT_ERROR_INVALID_PARAMETER.
 uint32_t CheckItemChain(const PatItem *first);
 template <typename Item>
 inline uint32_t CheckItemChain(const Item *first) {

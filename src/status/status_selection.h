@@ -16,7 +16,7 @@ struct StatusCallContext {
 
 // Appends to `selectedCodes` (an array of uint32_t, expected empty) the codes
 // of the most urgent priority, ascending as unsigned numbers, duplicates kept.
-// Returns 0, or 0x2000FFFF when the source-type argument has no priority table.
+// Returns PAT_OK, or PAT_ERROR_MISSING_TABLE when the source-type argument has no priority table.
 uint32_t SelectStatusCodes(const StatusCallContext *context, GrowableArray *selectedCodes);
 
 constexpr uint32_t kMessageExtraTextSize = 256;
@@ -35,5 +35,5 @@ constexpr uint32_t kMessagesPerStep = 20;
 
 // Appends the message entries of every selected code to `messages` (an array
 // of MessageEntry, expected empty), in the order of the selected codes.
-// Returns 0, 8 when memory runs out, or the selection's error.
+// Returns PAT_OK, PAT_ERROR_NOT_ENOUGH_MEMORY when memory runs out, or the selection's error.
 uint32_t BuildMessageList(const StatusCallContext *context, GrowableArray *messages);
