@@ -13,6 +13,9 @@
 const char *SplitField(const char *source, const char *limit, char *buffer, uint32_t capacity,
                        const char *delimiters);
 
+// Whether `p` stands at the end of such a text.
+inline bool AtTextEnd(const char *p, const char *limit) { return (limit != nullptr && p >= limit) || *p == '\0'; }
+
 inline const char *SplitField(const char *source, char *buffer, uint32_t capacity, const char *delimiters) {
     return SplitField(source, nullptr, buffer, capacity, delimiters);
 }

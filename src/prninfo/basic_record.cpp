@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "common/family_codes.h"
-#include "prninfo/fixed_text.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
 
 namespace {

@@ -65,7 +65,7 @@ uint32_t AddTray(PrnInfoEx *record, const TrayFacts &tray, bool layoutA) {
     item->wLevel = LevelOf(tray.status);
     item->wMediaType = MediaTypeOf(tray, layoutA);
     item->dwFlags = StoredFlags(tray.flags, layoutA);
-    AppendItem(record, "pTrayInfo", reinterpret_cast<PatItem *>(item));
+    AppendItem(record, RecordList::kTrayInfo, reinterpret_cast<PatItem *>(item));
     return PAT_OK;
 }
 
@@ -96,7 +96,7 @@ uint32_t AddTrays(PrnInfoEx *record, const PatPMList *list, bool layoutA) {
 uint32_t TrayStepLayoutA(PrnInfoEx *record, const PatPMList *entries) {
     const PatPMList *list = PresentList(entries);
     if (list == nullptr) return PAT_OK;
-    ClearItemList(record, "pTrayInfo");
+    ClearItemList(record, RecordList::kTrayInfo);
     return AddTrays<PatPMTrayEntryA>(record, list, true);
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "pat.h"
 #include "priority_tables.h"
 #include "status_code.h"
@@ -23,20 +25,12 @@ uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {
     return best;
 }
 
-// Neighbour exchange keeps equal codes in their order.
+// The codes stand back to back from element 1 on.
 void SortAscending(GrowableArray *codes) {
     const uint32_t count = ArrayCount(codes);
-    for (uint32_t pass = 1; pass < count; ++pass) {
-        for (uint32_t i = 1; i < count; ++i) {
-            auto *left = static_cast<uint32_t *>(ArrayAt(codes, i));
-            auto *right = static_cast<uint32_t *>(ArrayAt(codes, i + 1));
-            if (*left > *right) {
-                const uint32_t swapped = *left;
-                *left = *right;
-                *right = swapped;
-            }
-        }
-    }
+    if (count < 2) return;
+    auto *first = static_cast<uint32_t *>(ArrayAt(codes, 1));
+    std::stable_sort(first, first + count);
 }
 
 }  // namespace
