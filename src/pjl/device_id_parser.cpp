@@ -4,7 +4,7 @@
 
 #include "common/fixed_text.h"
 #include "decimal_number.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 #include "split_field.h"
 

@@ -1,9 +1,9 @@
 // Output bins and installed options from peripheral information.
 #include "common/family_codes.h"
 #include "prninfo/device_name_tables.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Loaded emulations and fonts from peripheral information.
 #include "common/fixed_text.h"
 #include "platform/platform.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {

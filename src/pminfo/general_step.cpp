@@ -1,8 +1,8 @@
 // Identity, firmware version and memory from the general block.
 #include "platform/platform.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 
 #include "common/family_codes.h"
 #include "pat.h"

@@ -1,8 +1,8 @@
 // Input trays from peripheral information, in either of the host's layouts.
 #include "prninfo/device_name_tables.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {

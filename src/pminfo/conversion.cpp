@@ -1,6 +1,6 @@
-#include "prninfo/pminfo_conversion.h"
+#include "pminfo/conversion.h"
 
-#include "prninfo/pminfo_steps.h"
+#include "pminfo/steps.h"
 #include "prninfo/record.h"
 
 namespace {
