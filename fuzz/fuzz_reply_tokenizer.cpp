@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const size_t textLength = strlen(terminated.bytes);
     for (uint32_t capacity : {33u, 100u}) {
         ReplyTokenizer tokenizer;
-        TokenizerInit(&tokenizer, terminated.bytes);
+        TokenizerInit(&tokenizer, BoundText(terminated.bytes, static_cast<uint32_t>(textLength + 1)));
         DriveToEnd(&tokenizer, terminated.bytes + textLength, textLength, capacity);
     }
     ExactCopy payload(data, size);
     ReplyTokenizer tokenizer;
-    TokenizerInitBounded(&tokenizer, payload.bytes, static_cast<uint32_t>(size));
+    TokenizerInit(&tokenizer, BoundText(payload.bytes, static_cast<uint32_t>(size)));
     DriveToEnd(&tokenizer, payload.bytes + size, size, 33);
     return 0;
 }

@@ -22,9 +22,7 @@ bool EmulationRootIsValid(const PatInfoNode *root) {
 
 const char *PayloadText(const PatInfoNode *node) { return static_cast<const char *>(PAT_NODE_PAYLOAD(node)); }
 
-// A text payload ends at its first NUL or at its last byte, whichever comes
-// first: a host that leaves out the terminator is read in place, never past
-// its payload, and loses nothing of its text.
+// A text payload is a bounded text (bounded_text.h).
 
 uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
     switch (child->dwId) {

@@ -98,7 +98,7 @@ const char *ReadModelField(const DeviceIdText &text, const char *p) {
 }  // namespace
 
 uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record) {
-    const DeviceIdText text = {deviceId + length, record};
+    const DeviceIdText text = {BoundText(deviceId, length).end, record};
     uint32_t result = 0;
     const char *p = deviceId;
     do {

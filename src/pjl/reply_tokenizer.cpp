@@ -304,16 +304,8 @@ Step RunState(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 
 }  // namespace
 
-uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text) {
-    const char *end = text + strlen(text);
-    StartText(tokenizer, text, end, true);
-    return 0;
-}
-
-uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length) {
-    const char *nul = static_cast<const char *>(memchr(text, '\0', length));
-    StartText(tokenizer, text, nul != nullptr ? nul : text + length, nul != nullptr);
-    return 0;
+void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text) {
+    StartText(tokenizer, text.begin, text.end, text.endsAtNul);
 }
 
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind) {

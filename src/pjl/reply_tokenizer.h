@@ -6,6 +6,7 @@
 
 #include <stdint.h>
 
+#include "bounded_text.h"
 #include "pat.h"
 
 // The numbers are shared with the reply interpretation; keep them.
@@ -50,10 +51,7 @@ enum TokenizerState : int32_t {
 struct ReplyTokenizer {
     const char *cursor;
     int32_t state;
-    // The text ends at its first NUL or at the end of its bounds, whichever
-    // comes first; `end` is that place.  A host payload that lacks its
-    // terminator is read in place without reading past it.
-    const char *end;
+    const char *end;  // the end of the bounded text (bounded_text.h)
     // Scans read without checking `end` while they start before these: each
     // lies just past a character that stops that scan (the text's own NUL
     // when it has one), so one check per scan replaces one per character.
@@ -62,9 +60,8 @@ struct ReplyTokenizer {
     const char *blankSafeEnd;  // past the last character that is neither blank nor \r
 };
 
-uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text);
-// The same over a text of at most `length` bytes (it may end earlier at a NUL).
-uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length);
+// Starts reading the text from its beginning, between commands.
+void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text);
 
 // Reads the next token into buffer (at most capacity - 1 characters and a NUL;
 // capacity >= 1) and its kind into *kind.  Returns PAT_OK, or

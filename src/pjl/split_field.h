@@ -3,6 +3,8 @@
 
 #include <stdint.h>
 
+#include "bounded_text.h"
+
 // Copies source into buffer up to the first delimiter or the end of the text,
 // at most capacity - 1 characters, and terminates the buffer (capacity > 0).
 // Returns where the next field begins: one past the character at which the
@@ -12,9 +14,6 @@
 // limit: at its NUL).  `delimiters` is a NUL-terminated set, possibly empty.
 const char *SplitField(const char *source, const char *limit, char *buffer, uint32_t capacity,
                        const char *delimiters);
-
-// Whether `p` stands at the end of such a text.
-inline bool AtTextEnd(const char *p, const char *limit) { return (limit != nullptr && p >= limit) || *p == '\0'; }
 
 inline const char *SplitField(const char *source, char *buffer, uint32_t capacity, const char *delimiters) {
     return SplitField(source, nullptr, buffer, capacity, delimiters);

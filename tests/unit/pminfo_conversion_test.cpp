@@ -11,7 +11,7 @@
 #include "pat.h"
 #include "platform/linux/heap_hooks.h"
 #include "platform/platform.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 #include "support/alloc_sweep.h"
 #include "support/record_fixture.h"

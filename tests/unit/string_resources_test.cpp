@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/library_state.h"
+#include "common/library_state.h"
 #include "pat.h"
 #include "status/localized_string.h"
 #include "status/string_maps.h"
