@@ -25,7 +25,7 @@ const PrinterState kPrinterStates[] = {
      PAT_SOURCE_1, {kStatusReady}, {kLct, kAdf, kBridge, kBookletFinisher}, false, ""},
     {"ready_bank_one_bin", "Ready with paper bank and one-bin tray", PAT_SOURCE_1, {kStatusReady}, {kBank, kOneBin},
      false, ""},
-    {"jam_duplex_bridge", "Misfeed in the duplex unit and the bridge unit", PAT_SOURCE_1, {42001},
+    {"jam_duplex_bridge", "Misfeed in the duplex unit and the bridge unit", PAT_SOURCE_1, {kStatusOptionMisfeed},
      {kBridge, kFinisher2}, false, ""},
     {"jam_lower_right_cover", "Misfeed behind the lower right cover", PAT_SOURCE_1, {kStatusMisfeed}, {kBank}, false, ""},
     {"jam_upper_right_cover", "Misfeed behind the duplex unit and the upper right cover", PAT_SOURCE_1, {42009},
