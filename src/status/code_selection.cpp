@@ -25,24 +25,24 @@ uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {
     return best;
 }
 
-// The codes stand back to back from element 1 on.
-void SortAscending(GrowableArray *codes) {
-    const uint32_t count = ArrayCount(codes);
+// The codes stand back to back in the array.
+void SortAscending(ArrayOf<uint32_t> &codes) {
+    const uint32_t count = codes.Count();
     if (count < 2) return;
-    auto *first = static_cast<uint32_t *>(ArrayAt(codes, 1));
+    uint32_t *first = codes.At(0);
     std::stable_sort(first, first + count);
 }
 
 }  // namespace
 
-uint32_t SelectStatusCodes(const StatusCallContext *context, GrowableArray *selectedCodes) {
+uint32_t SelectStatusCodes(const StatusCallContext *context, ArrayOf<uint32_t> &selectedCodes) {
     const PriorityRow *table = FindPriorityTable(context->sourceType);
     if (table == nullptr) return PAT_ERROR_MISSING_TABLE;
     const PrnInfoEx &record = *context->statusRecord;
     const uint16_t best = BestPriority(table, record);
     // A code that cannot be appended is left out; the selection still stands.
     ForEachEngineCode(record, [&](uint32_t code) {
-        if (LookUpPriority(table, code) == best) ArrayAppend(selectedCodes, &code);
+        if (LookUpPriority(table, code) == best) selectedCodes.Append(code);
     });
     SortAscending(selectedCodes);
     return PAT_OK;

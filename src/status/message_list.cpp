@@ -18,12 +18,12 @@ constexpr uint32_t kBridgeUnitCoverLeft = 9;
 const uint16_t kLowerRightCoverOptions[] = {kOptionPaperBank, kOptionLargeCapacityTray};
 const uint16_t kBridgeUnitOptions[] = {kOptionFinisher1000, kOptionFinisher3000, kOptionBookletFinisher};
 
-void AppendEntry(GrowableArray *messages, uint32_t messageCode, uint32_t detailIndex, const char *extraText = "") {
+void AppendEntry(ArrayOf<MessageEntry> &messages, uint32_t messageCode, uint32_t detailIndex, const char *extraText = "") {
     MessageEntry entry = {};
     entry.messageCode = messageCode;
     entry.detailIndex = detailIndex;
     memcpy(entry.extraText, extraText, strnlen(extraText, sizeof entry.extraText - 1));
-    ArrayAppend(messages, &entry);  // a failed append only leaves the entry out
+    messages.Append(entry);  // a failed append only leaves the entry out
 }
 
 template <size_t N>
@@ -52,7 +52,7 @@ void ExtractServiceCode(const PrnInfoEx &record, char (&serviceCode)[kMessageExt
 }
 
 // Exact rows first; the wildcard rows only when no exact row exists.
-void AppendTableEntries(const MessageRow *table, uint32_t code, GrowableArray *messages) {
+void AppendTableEntries(const MessageRow *table, uint32_t code, ArrayOf<MessageEntry> &messages) {
     char decimal[kDecimalCodeSize];
     FormatStatusCode(code, decimal);
     bool anyExact = false;
@@ -67,7 +67,7 @@ void AppendTableEntries(const MessageRow *table, uint32_t code, GrowableArray *m
     }
 }
 
-void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, GrowableArray *messages) {
+void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, ArrayOf<MessageEntry> &messages) {
     const PrnInfoEx &record = *context.statusRecord;
     switch (code) {
         case kStatusMisfeed:
@@ -93,16 +93,13 @@ void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, Growab
 
 }  // namespace
 
-uint32_t BuildMessageList(const StatusCallContext *context, GrowableArray *messages) {
-    GrowableArray *codes = ArrayCreate(sizeof(uint32_t), kSelectedCodesPerStep, 1);
-    if (codes == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+uint32_t BuildMessageList(const StatusCallContext *context, ArrayOf<MessageEntry> &messages) {
+    ArrayOf<uint32_t> codes;
+    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     const uint32_t error = SelectStatusCodes(context, codes);
     if (error == PAT_OK) {
-        ArrayCursor cursor;
-        CursorBegin(codes, &cursor);
-        uint32_t code;
-        while (CursorNext(&cursor, &code)) AppendEntriesOfCode(*context, code, messages);
+        codes.ForEach([&](uint32_t code) { AppendEntriesOfCode(*context, code, messages); });
     }
-    ArrayFree(codes);
+    codes.Free();
     return error;
 }
