@@ -14,11 +14,8 @@
 
 namespace bench_fixtures {
 
-inline const char *const kListNames[] = {"pEngineStatus", "pLoadedEmul", "pLoadedFont",   "pTrayInfo",   "pOutBinInfo",
-                                  "pDeviceInfo",   "pEmulUniqInfo", "pCounterInfo", "pSupplyInfo", "pColorCorrection"};
-
 inline void ReleaseRecord(PrnInfoEx *record) {
-    for (const char *name : kListNames) ClearItemList(record, name);
+    for (RecordList list : kAllRecordLists) ClearItemList(record, list);
     for (char **text : {&record->pModelName, &record->pMakerName, &record->pDescription, &record->pSYSVersion,
                         &record->pMainProgVersion, &record->pKMSVersion}) {
         if (*text != nullptr) GlobalFree(*text);

@@ -21,7 +21,7 @@ namespace {
 // Every token of the reply, as the dispatcher reads them.
 bool Tokenize(const std::string &reply) {
     ReplyTokenizer tokenizer;
-    TokenizerInitBounded(&tokenizer, reply.c_str(), static_cast<uint32_t>(reply.size() + 1));
+    TokenizerInit(&tokenizer, BoundText(reply.c_str(), static_cast<uint32_t>(reply.size() + 1)));
     char token[33];
     int32_t kind = 0;
     do {

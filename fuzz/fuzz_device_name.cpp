@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const void *name = kind == 3 ? static_cast<const void *>(OptionCode(in, blocks))
                                  : static_cast<const void *>(Name(in, blocks, kind));
     const uint8_t checkSelector = in.Byte();
-    const uint32_t check = checkSelector < 16 ? in.Word() : (kind == 3 ? 0x96u : 0x97u) | (checkSelector & 0x80u) << 1;
+    const uint32_t check = checkSelector < 16 ? in.Word() : (kind == PAT_DEVICE_NAME_OPTION ? PAT_CHECK_OPTION : PAT_CHECK_NAMED_DEVICE) | (checkSelector & 0x80u) << 1;
     const uint8_t sizeSelector = in.Byte();
     const uint32_t capacity = sizeSelector < 48 ? sizeSelector : 256;
 

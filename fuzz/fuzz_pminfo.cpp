@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     PrnInfoEx record = FreshRecord();
     AddEngineStatus(&record, 40343);
-    SetStringItem(&record, "pDescription", "description");
+    SetStringItem(&record, RecordText::kDescription, "description");
     PatPMInfoToPrnInfoEx(source, info, static_cast<uint8_t>(kLetters[head % 5]), flags, &record);
     CheckCountsMatchChains(record);
 

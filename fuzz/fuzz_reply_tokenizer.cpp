@@ -26,7 +26,7 @@ void DriveToEnd(ReplyTokenizer *tokenizer, const char *end, size_t textLength, u
         }
         int32_t kind = 0;
         const uint32_t result = TokenizerNext(tokenizer, buffer, capacity, &kind);
-        if (!KnownKind(kind) || (result != 0 && result != kTokenizerGrammarError)) abort();
+        if (!KnownKind(kind) || (result != 0 && result != PAT_ERROR_INVALID_DATA)) abort();
         if (strlen(buffer) >= capacity) abort();
         if (tokenizer->cursor > end || tokenizer->state < kBetweenCommands || tokenizer->state > kIndentedValue) {
             abort();
@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const size_t textLength = strlen(terminated.bytes);
     for (uint32_t capacity : {33u, 100u}) {
         ReplyTokenizer tokenizer;
-        TokenizerInit(&tokenizer, terminated.bytes);
+        TokenizerInit(&tokenizer, BoundText(terminated.bytes, static_cast<uint32_t>(textLength + 1)));
         DriveToEnd(&tokenizer, terminated.bytes + textLength, textLength, capacity);
     }
     ExactCopy payload(data, size);
     ReplyTokenizer tokenizer;
-    TokenizerInitBounded(&tokenizer, payload.bytes, static_cast<uint32_t>(size));
+    TokenizerInit(&tokenizer, BoundText(payload.bytes, static_cast<uint32_t>(size)));
     DriveToEnd(&tokenizer, payload.bytes + size, size, 33);
     return 0;
 }

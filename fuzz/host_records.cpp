@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "picture/layer_rules.h"
 #include "status/message_tables.h"
 #include "status/priority_tables.h"
@@ -34,22 +35,15 @@ const std::vector<const char *> &CodeTexts() {
 }
 
 // Options of the picture's rule lists, the misfeed covers and the option words.
-const uint16_t kKnownOptions[] = {102, 104, 144, 131, 37, 114, 115, 7, 1, 3, 12, 132, 133, 134};
+const uint16_t kKnownOptions[] = {kOptionPaperBank,       kOptionLargeCapacityTray, kOptionDocumentFeeder, kOptionBridgeUnit,
+                                  kOptionFinisher1000,    kOptionFinisher3000,      kOptionBookletFinisher, kOptionOneBinTray,
+                                  kOptionDuplex,          kOptionDisk,              kOptionPunchJp2,       kOptionPunchUs,
+                                  kOptionPunchJp2Eu4,     kOptionPunchNeu4};
 
 const uint32_t kSourceTypes[] = {PAT_SOURCE_1, PAT_SOURCE_2, PAT_SOURCE_4, PAT_SOURCE_8, PAT_SOURCE_8000};
 
 const char *const kLanguages[] = {"en", "jp", "de", "fr", "it", "es", "nl", "sv", "da",
                                   "no", "cs", "hu", "pt", "pl", "fi", "zh_cn", "zh_tw"};
-
-uint32_t BaseNodeId(uint32_t sourceType) {
-    switch (sourceType & 0xFFFFu) {
-        case PAT_SOURCE_1: return 1;
-        case PAT_SOURCE_2: return 3;
-        case PAT_SOURCE_4: return 5;
-        case PAT_SOURCE_8: return 4;
-        default: return 10;
-    }
-}
 
 }  // namespace
 
@@ -199,7 +193,7 @@ PatInfoNode *HostBlocks::StatusTree(FuzzInput &in, uint32_t sourceType, PrnInfoE
     std::vector<PatInfoNode *> children;
     if ((shape & 3u) != 3u) {
         children.push_back(Node(PAT_TREE_STATUS_OVERRIDE, &override, sizeof override));
-        children.push_back(Node(BaseNodeId(sourceType), &base, pointerSize));
+        children.push_back(Node(PAT_STATUS_BASE_NODE_ID(sourceType), &base, pointerSize));
         if (shape & 1u) std::swap(children[0], children[1]);
     } else {
         const uint32_t ids[] = {PAT_TREE_STATUS_OVERRIDE, 1, 3, 4, 5, 10, 2, 7};

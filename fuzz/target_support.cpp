@@ -10,9 +10,6 @@
 
 namespace {
 
-const char *const kListNames[] = {"pEngineStatus", "pLoadedEmul", "pLoadedFont",   "pTrayInfo",   "pOutBinInfo",
-                                  "pDeviceInfo",   "pEmulUniqInfo", "pCounterInfo", "pSupplyInfo", "pColorCorrection"};
-
 void Check(bool condition, const char *what) {
     if (condition) return;
     fprintf(stderr, "fuzz check failed: %s\n", what);
@@ -41,17 +38,16 @@ PrnInfoEx FreshRecord() {
 
 void CheckCountsMatchChains(const PrnInfoEx &record) {
     auto *writable = const_cast<PrnInfoEx *>(&record);
-    for (const char *name : kListNames) {
-        ItemListHandle list;
-        Check(GetItemList(writable, name, &list) == 1, name);
+    for (RecordList name : kAllRecordLists) {
+        const ItemListHandle list = GetItemList(writable, name);
         uint32_t length = 0;
         for (const PatItem *item = list.head; item != nullptr; item = item->pNext) ++length;
-        Check(length == *list.countField, name);
+        Check(length == *list.countField, "a list's count differs from the length of its chain");
     }
 }
 
 void ReleaseWholeRecord(PrnInfoEx *record) {
-    for (const char *name : kListNames) ClearItemList(record, name);
+    for (RecordList list : kAllRecordLists) ClearItemList(record, list);
     char **texts[] = {&record->pModelName,  &record->pMakerName,       &record->pDescription,
                       &record->pSYSVersion, &record->pMainProgVersion, &record->pKMSVersion};
     for (char **text : texts) {

@@ -1,32 +1,33 @@
+#include "common/family_codes.h"
 #include "printer_states.h"
 
 namespace {
 
 // Option ids as they appear in the pDeviceInfo list.
-const uint16_t kBank = 102;
-const uint16_t kLct = 104;
-const uint16_t kAdf = 144;
-const uint16_t kBridge = 131;
-const uint16_t kFinisher1 = 37;
-const uint16_t kFinisher2 = 114;
-const uint16_t kBookletFinisher = 115;
-const uint16_t kOneBin = 7;
+const uint16_t kBank = kOptionPaperBank;
+const uint16_t kLct = kOptionLargeCapacityTray;
+const uint16_t kAdf = kOptionDocumentFeeder;
+const uint16_t kBridge = kOptionBridgeUnit;
+const uint16_t kFinisher1 = kOptionFinisher1000;
+const uint16_t kFinisher2 = kOptionFinisher3000;
+const uint16_t kBookletFinisher = kOptionBookletFinisher;
+const uint16_t kOneBin = kOptionOneBinTray;
 
 const uint32_t kReduced = PAT_REDUCED_SET_BIT | PAT_SOURCE_1;
 
 }  // namespace
 
 const PrinterState kPrinterStates[] = {
-    {"ready", "Ready, no options", PAT_SOURCE_1, {10001}, {}, false, ""},
+    {"ready", "Ready, no options", PAT_SOURCE_1, {kStatusReady}, {}, false, ""},
     {"ready_bank_adf_finisher", "Ready with paper bank, document feeder, bridge unit and finisher",
-     PAT_SOURCE_1, {10001}, {kBank, kAdf, kBridge, kFinisher1}, false, ""},
+     PAT_SOURCE_1, {kStatusReady}, {kBank, kAdf, kBridge, kFinisher1}, false, ""},
     {"ready_lct_booklet_finisher", "Ready with large-capacity tray, document feeder, bridge unit and booklet finisher",
-     PAT_SOURCE_1, {10001}, {kLct, kAdf, kBridge, kBookletFinisher}, false, ""},
-    {"ready_bank_one_bin", "Ready with paper bank and one-bin tray", PAT_SOURCE_1, {10001}, {kBank, kOneBin},
+     PAT_SOURCE_1, {kStatusReady}, {kLct, kAdf, kBridge, kBookletFinisher}, false, ""},
+    {"ready_bank_one_bin", "Ready with paper bank and one-bin tray", PAT_SOURCE_1, {kStatusReady}, {kBank, kOneBin},
      false, ""},
-    {"jam_duplex_bridge", "Misfeed in the duplex unit and the bridge unit", PAT_SOURCE_1, {42001},
+    {"jam_duplex_bridge", "Misfeed in the duplex unit and the bridge unit", PAT_SOURCE_1, {kStatusOptionMisfeed},
      {kBridge, kFinisher2}, false, ""},
-    {"jam_lower_right_cover", "Misfeed behind the lower right cover", PAT_SOURCE_1, {42000}, {kBank}, false, ""},
+    {"jam_lower_right_cover", "Misfeed behind the lower right cover", PAT_SOURCE_1, {kStatusMisfeed}, {kBank}, false, ""},
     {"jam_upper_right_cover", "Misfeed behind the duplex unit and the upper right cover", PAT_SOURCE_1, {42009},
      {}, false, ""},
     {"jam_document_feeder", "Original misfeed in the document feeder", PAT_SOURCE_1, {242001}, {kAdf}, false, ""},
@@ -59,7 +60,7 @@ const PrinterState kPrinterStates[] = {
     {"finisher2_not_detected", "Finisher not detected (second finisher type)", PAT_SOURCE_1, {40156}, {kBridge, kFinisher2}, false,
      ""},
     {"no_response", "No response from the printer", PAT_SOURCE_1, {}, {kBank, kAdf}, true, ""},
-    {"service_call", "Service call", PAT_SOURCE_1, {40800}, {kBank}, false, "Service call SC542"},
+    {"service_call", "Service call", PAT_SOURCE_1, {kStatusServiceCall}, {kBank}, false, "Service call SC542"},
     {"caution", "An error on the operation panel", PAT_SOURCE_1, {40979}, {}, false, ""},
     {"tray_error", "Tray 1 functional problem", PAT_SOURCE_1, {40722}, {}, false, ""},
     {"tray_error_reduced", "Tray 1 functional problem, reduced status set", kReduced, {40722}, {}, false, ""},

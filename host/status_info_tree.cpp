@@ -9,17 +9,6 @@ void ChainItems(std::vector<Item> *items) {
     for (size_t i = 0; i + 1 < items->size(); ++i) (*items)[i].pNext = &(*items)[i + 1];
 }
 
-// The id of the base node that carries the record of a source type.
-uint32_t BaseNodeId(uint32_t sourceType) {
-    switch (sourceType & 0xFFFFu) {
-        case PAT_SOURCE_2: return 3;
-        case PAT_SOURCE_4: return 5;
-        case PAT_SOURCE_8: return 4;
-        case PAT_SOURCE_8000: return 10;
-        default: return 1;
-    }
-}
-
 }  // namespace
 
 StatusInfoTree::StatusInfoTree(uint32_t sourceType, const PrinterCondition &condition)
@@ -48,7 +37,7 @@ StatusInfoTree::StatusInfoTree(uint32_t sourceType, const PrinterCondition &cond
 
     root_.dwId = PAT_TREE_STATUS_ROOT;
     Link(&overrideNode_, PAT_TREE_STATUS_OVERRIDE, &overrideRecord_);
-    Link(&baseNode_, BaseNodeId(sourceType), &baseRecord_);
+    Link(&baseNode_, PAT_STATUS_BASE_NODE_ID(sourceType), &baseRecord_);
 }
 
 void StatusInfoTree::Link(RecordNode *node, uint32_t id, PrnInfoEx *record) {

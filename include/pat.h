@@ -150,6 +150,34 @@ PAT_STATIC_ASSERT(sizeof(void *) == PAT_NODE_POINTER_PAYLOAD_SIZE, "pointer payl
 #define PAT_NODE_PJL_TEXT     1000u
 #define PAT_NODE_DEVICE_ID    1002u
 
+/* The child of the status root that carries the base record of each source
+ * type (only the low 16 bits of a source type choose it); 0 for a source type
+ * without one. */
+#define PAT_NODE_STATUS_BASE_1    1u
+#define PAT_NODE_STATUS_BASE_2    3u
+#define PAT_NODE_STATUS_BASE_4    5u
+#define PAT_NODE_STATUS_BASE_8    4u
+#define PAT_NODE_STATUS_BASE_8000 10u
+#define PAT_STATUS_BASE_NODE_ID(sourceType)                                        \
+    (((sourceType) & 0xFFFFu) == PAT_SOURCE_1      ? PAT_NODE_STATUS_BASE_1      \
+     : ((sourceType) & 0xFFFFu) == PAT_SOURCE_2    ? PAT_NODE_STATUS_BASE_2      \
+     : ((sourceType) & 0xFFFFu) == PAT_SOURCE_4    ? PAT_NODE_STATUS_BASE_4      \
+     : ((sourceType) & 0xFFFFu) == PAT_SOURCE_8    ? PAT_NODE_STATUS_BASE_8      \
+     : ((sourceType) & 0xFFFFu) == PAT_SOURCE_8000 ? PAT_NODE_STATUS_BASE_8000 : 0u)
+
+/* ---- Status text forms and device-name kinds ---------------------------- */
+
+/* PatGetStatusString's dwTextForm; only its low byte is compared. */
+#define PAT_TEXT_FORM_SHORT 1u
+#define PAT_TEXT_FORM_LONG  2u
+
+/* PatGetDeviceName's dwKind, each with the check byte bCheck must carry. */
+#define PAT_DEVICE_NAME_TRAY       1u /* pName: the tray's fixed English name */
+#define PAT_DEVICE_NAME_OUTPUT_BIN 2u /* pName: the bin's fixed English name */
+#define PAT_DEVICE_NAME_OPTION     3u /* pName: points to a 32-bit option code */
+#define PAT_CHECK_NAMED_DEVICE  0x97u /* trays and output bins */
+#define PAT_CHECK_OPTION        0x96u /* options */
+
 /* ---- Version record and peripheral profile ----------------------------- */
 
 typedef struct PatVersionInfo {

@@ -32,7 +32,7 @@ BENCHMARK(BM_CreateAndDisposeBitmapInfo);
 void BM_GetDeviceName(benchmark::State &state) {
     const uint32_t finisher = 838;
     const void *names[] = {"Bypass Tray", "Finisher Shift Tray", &finisher};
-    const uint32_t checks[] = {0x97, 0x97, 0x96};
+    const uint32_t checks[] = {PAT_CHECK_NAMED_DEVICE, PAT_CHECK_NAMED_DEVICE, PAT_CHECK_OPTION};
     const int kind = static_cast<int>(state.range(0));
     char text[256];
     for (auto _ : state) {

@@ -24,8 +24,8 @@ void BM_WholePollCycle(benchmark::State &state) {
             break;
         }
         RecordStatusTree tree(kBenchSource, &record);
-        FetchStatusString(kExports, kBenchSource, tree.Root(), kShortStatusText, &text);
-        FetchStatusString(kExports, kBenchSource, tree.Root(), kLongStatusText, &text);
+        FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_SHORT, &text);
+        FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_LONG, &text);
         PatDisposeBitmapInfo(PatCreateBitmapInfo(kBenchSource, tree.Root(), PAT_STATUS_INTERFACE_VERSION));
         ReleaseRecord(kExports, &record);
     }

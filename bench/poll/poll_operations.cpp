@@ -25,8 +25,8 @@ public:
                     InterpretReply(kExports, &query, printer.reply, &printer.deviceId, &record) == 0;
         if (done) {
             RecordStatusTree tree(kBenchSource, &record);
-            done = FetchStatusString(kExports, kBenchSource, tree.Root(), kShortStatusText, &text_) == 0 &&
-                   FetchStatusString(kExports, kBenchSource, tree.Root(), kLongStatusText, &text_) == 0 &&
+            done = FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_SHORT, &text_) == 0 &&
+                   FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_LONG, &text_) == 0 &&
                    PatDisposeBitmapInfo(PatCreateBitmapInfo(kBenchSource, tree.Root(), PAT_STATUS_INTERFACE_VERSION));
         }
         ReleaseRecord(kExports, &record);
@@ -113,7 +113,7 @@ public:
 const uint32_t kFinisherOptionId = 838;
 // Indexed by kind - 1: a tray, an output bin (both by name) and an option (by id).
 const void *const kDeviceNames[] = {"Bypass Tray", "Finisher Shift Tray", &kFinisherOptionId};
-const uint32_t kDeviceNameChecks[] = {0x97, 0x97, 0x96};
+const uint32_t kDeviceNameChecks[] = {PAT_CHECK_NAMED_DEVICE, PAT_CHECK_NAMED_DEVICE, PAT_CHECK_OPTION};
 
 template <uint32_t kKind>
 class GetDeviceName : public OperationFixture {
@@ -232,13 +232,13 @@ const std::vector<PollOperation> &PollOperations() {
          SetUp<SetCentroDataTo<true>>},
         {"SetCentroDataTo/checked:0", "PatSetCentroDataTo, the same without the query (no completeness check)",
          SetUp<SetCentroDataTo<false>>},
-        {"GetStatusString/form:1", "PatGetStatusString, short text", SetUp<GetStatusString<kShortStatusText>>},
-        {"GetStatusString/form:2", "PatGetStatusString, long text", SetUp<GetStatusString<kLongStatusText>>},
+        {"GetStatusString/form:1", "PatGetStatusString, short text", SetUp<GetStatusString<PAT_TEXT_FORM_SHORT>>},
+        {"GetStatusString/form:2", "PatGetStatusString, long text", SetUp<GetStatusString<PAT_TEXT_FORM_LONG>>},
         {"CreateAndDisposeBitmapInfo", "PatCreateBitmapInfo + PatDisposeBitmapInfo (4 bitmaps, 3 masks)",
          SetUp<CreateAndDisposeBitmapInfo>},
-        {"GetDeviceName/kind:1", "PatGetDeviceName, tray", SetUp<GetDeviceName<kDeviceNameTray>>},
-        {"GetDeviceName/kind:2", "PatGetDeviceName, output bin", SetUp<GetDeviceName<kDeviceNameOutputBin>>},
-        {"GetDeviceName/kind:3", "PatGetDeviceName, option", SetUp<GetDeviceName<kDeviceNameOption>>},
+        {"GetDeviceName/kind:1", "PatGetDeviceName, tray", SetUp<GetDeviceName<PAT_DEVICE_NAME_TRAY>>},
+        {"GetDeviceName/kind:2", "PatGetDeviceName, output bin", SetUp<GetDeviceName<PAT_DEVICE_NAME_OUTPUT_BIN>>},
+        {"GetDeviceName/kind:3", "PatGetDeviceName, option", SetUp<GetDeviceName<PAT_DEVICE_NAME_OPTION>>},
         {"SetLocale", "PatSetLocale", SetUp<SetLocale>},
         {"LoadBitmap", "PatLoadBitmap", SetUp<LoadBitmap>},
         {"LoadDIBitmap", "PatLoadDIBitmap", SetUp<LoadDIBitmap>},

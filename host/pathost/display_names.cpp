@@ -1,3 +1,4 @@
+#include "common/family_codes.h"
 #include "display_names.h"
 
 #include <stddef.h>
@@ -28,7 +29,8 @@ struct OptionNameCodeRow {
     uint32_t nameCode;
 };
 
-const OptionNameCodeRow kOptionNameCodes[] = {{102, 830}, {104, 831}, {37, 836}, {114, 837}, {115, 838}, {7, 839}};
+const OptionNameCodeRow kOptionNameCodes[] = {{kOptionPaperBank, 830},    {kOptionLargeCapacityTray, 831}, {kOptionFinisher1000, 836},
+                                              {kOptionFinisher3000, 837}, {kOptionBookletFinisher, 838},   {kOptionOneBinTray, 839}};
 
 const Label kEmulations[] = {{1, "MOXI"}, {2, "POSTSCRIPT"}, {3, "V98"}, {4, "V16"}, {7, "V55"}, {12, "GL2"},
                              {13, "VTIFF"}, {15, "ZEMA"}, {17, "PCLXL"}, {18, "PCL"}};

@@ -6,9 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "pat.h"
+
 // What a full poll asks for: state, configuration, trays, output bins,
 // emulations, identity, duplex option and engine status.
-const uint32_t kDefaultQueryFlags = 0x000A051E;
+const uint32_t kDefaultQueryFlags = PAT_ITEMS_STATE | PAT_ITEMS_CONFIGURATION | PAT_ITEMS_INPUT_TRAYS |
+                                    PAT_ITEMS_OUTPUT_BINS | PAT_ITEMS_EMULATIONS | PAT_ITEMS_IDENTITY |
+                                    PAT_ITEMS_DUPLEX_OPTION | PAT_ITEMS_ENGINE_STATUS;
+static_assert(kDefaultQueryFlags == 0x000A051Eu, "the default named in --help");
 
 struct HostOptions {
     std::string command;       // poll, watch, replay, status

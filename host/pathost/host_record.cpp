@@ -4,8 +4,6 @@
 
 namespace {
 
-const uint32_t kZeroFilledFixedBlock = 0x40;  // GPTR
-
 template <typename Item>
 void ReleaseList(const PatExports &exports, uint32_t *count, Item **head) {
     Item *item = *head;

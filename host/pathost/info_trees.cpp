@@ -2,10 +2,6 @@
 
 #include <string.h>
 
-namespace {
-const uint32_t kZeroFilledFixedBlock = 0x40;  // GPTR
-}
-
 PatInfoNode *NewInfoNode(const PatExports &exports, PatInfoNode *parent, uint32_t id, const void *payload,
                          uint32_t length) {
     auto *node = static_cast<PatInfoNode *>(exports.GlobalAlloc(kZeroFilledFixedBlock, sizeof(PatInfoNode) + length));

@@ -6,8 +6,6 @@
 namespace {
 
 const uint32_t kFirstBufferSize = 512;
-const uint32_t kNameCheck = 0x97;    // trays and output bins
-const uint32_t kOptionCheck = 0x96;  // options
 
 // Calls `fill` with a buffer and its capacity, once more with the needed
 // capacity when the library answers 122.
@@ -31,7 +29,7 @@ uint32_t FetchText(const PatExports &exports, const std::function<PatBool(char *
 }  // namespace
 
 uint32_t FetchDeviceName(const PatExports &exports, uint32_t kind, const void *name, std::string *text) {
-    const uint32_t check = kind == kDeviceNameOption ? kOptionCheck : kNameCheck;
+    const uint32_t check = kind == PAT_DEVICE_NAME_OPTION ? PAT_CHECK_OPTION : PAT_CHECK_NAMED_DEVICE;
     return FetchText(
         exports, [&](char *buffer, uint32_t *length) { return exports.GetDeviceName(kind, name, check, buffer, length); },
         text);

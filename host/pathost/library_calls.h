@@ -14,9 +14,3 @@
 uint32_t FetchDeviceName(const PatExports &exports, uint32_t kind, const void *name, std::string *text);
 uint32_t FetchStatusString(const PatExports &exports, uint32_t sourceType, PatInfoNode *statusTree,
                            uint32_t form, std::string *text);
-
-const uint32_t kDeviceNameTray = 1;
-const uint32_t kDeviceNameOutputBin = 2;
-const uint32_t kDeviceNameOption = 3;
-const uint32_t kShortStatusText = 1;
-const uint32_t kLongStatusText = 2;

@@ -7,6 +7,9 @@
 
 #include "pat.h"
 
+// GlobalAlloc's GPTR: a fixed block, zero-filled.
+const uint32_t kZeroFilledFixedBlock = 0x40;
+
 struct PatExports {
     void *(PATAPI *CreateBitmapInfo)(uint32_t, PatInfoNode *, uint32_t);
     PatBool(PATAPI *DisposeBitmapInfo)(void *);

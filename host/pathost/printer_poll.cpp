@@ -10,6 +10,7 @@
 #include <set>
 
 #include "commands.h"
+#include "common/family_codes.h"
 #include "info_trees.h"
 #include "library_errors.h"
 #include "poll_cycle.h"
@@ -21,7 +22,7 @@ namespace {
 
 const int kDefaultPort = 9100;
 // Trays a query asks about when the record lists none.
-const uint16_t kStandardTrays[] = {3, 4};
+const uint16_t kStandardTrays[] = {kTray1, kTray2};
 
 std::string Seconds(double seconds) {
     char text[32];

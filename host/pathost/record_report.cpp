@@ -63,7 +63,7 @@ std::string DisplayName(Report &report, uint32_t kind, const void *name, const s
 std::string TrayName(Report &report, uint16_t trayId) {
     const char *identifier = TrayIdentifier(trayId);
     if (identifier == nullptr) return report.Words().Unnamed(HostLabel::kTray, trayId);
-    return DisplayName(report, kDeviceNameTray, identifier, identifier);
+    return DisplayName(report, PAT_DEVICE_NAME_TRAY, identifier, identifier);
 }
 
 std::string TrayDetails(const Report &report, const PatTrayItem &tray) {
@@ -89,7 +89,7 @@ std::string TrayDetails(const Report &report, const PatTrayItem &tray) {
 std::string OutputBinName(Report &report, uint16_t binId) {
     const char *identifier = OutputBinIdentifier(binId);
     if (identifier == nullptr) return report.Words().Unnamed(HostLabel::kOutputBin, binId);
-    return DisplayName(report, kDeviceNameOutputBin, identifier, identifier);
+    return DisplayName(report, PAT_DEVICE_NAME_OUTPUT_BIN, identifier, identifier);
 }
 
 std::string OptionName(Report &report, uint16_t optionId) {
@@ -99,7 +99,7 @@ std::string OptionName(Report &report, uint16_t optionId) {
     const uint32_t code = OptionNameCode(optionId);
     const std::string hostName = report.Words().OptionName(optionId);
     if (code == 0) return hostName;
-    return DisplayName(report, kDeviceNameOption, &code, hostName);
+    return DisplayName(report, PAT_DEVICE_NAME_OPTION, &code, hostName);
 }
 
 }  // namespace

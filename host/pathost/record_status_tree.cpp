@@ -2,16 +2,6 @@
 
 #include <string.h>
 
-uint32_t BaseNodeIdOf(uint32_t sourceType) {
-    switch (sourceType & 0xFFFFu) {
-        case PAT_SOURCE_2: return 3;
-        case PAT_SOURCE_4: return 5;
-        case PAT_SOURCE_8: return 4;
-        case PAT_SOURCE_8000: return 10;
-        default: return 1;
-    }
-}
-
 RecordStatusTree::RecordStatusTree(uint32_t sourceType, PrnInfoEx *baseRecord) {
     memset(&root_, 0, sizeof root_);
     memset(&overrideNode_, 0, sizeof overrideNode_);
@@ -23,7 +13,7 @@ RecordStatusTree::RecordStatusTree(uint32_t sourceType, PrnInfoEx *baseRecord) {
     overrideRecord_.bModelIndex = baseRecord->bModelIndex;
     root_.dwId = PAT_TREE_STATUS_ROOT;
     Append(&overrideNode_, PAT_TREE_STATUS_OVERRIDE, &overrideRecord_);
-    Append(&baseNode_, BaseNodeIdOf(sourceType), baseRecord);
+    Append(&baseNode_, PAT_STATUS_BASE_NODE_ID(sourceType), baseRecord);
 }
 
 void RecordStatusTree::Append(RecordNode *node, uint32_t id, PrnInfoEx *record) {

@@ -28,6 +28,3 @@ private:
     RecordNode baseNode_;
     PrnInfoEx overrideRecord_;
 };
-
-// The id of the base node for a source type (its low 16 bits count).
-uint32_t BaseNodeIdOf(uint32_t sourceType);

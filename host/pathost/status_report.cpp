@@ -15,7 +15,7 @@ void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
         return;
     }
     const struct { uint32_t form; const char *name; HostLabel label; } kForms[] = {
-        {kShortStatusText, "Short", HostLabel::kShort}, {kLongStatusText, "Long", HostLabel::kLong}};
+        {PAT_TEXT_FORM_SHORT, "Short", HostLabel::kShort}, {PAT_TEXT_FORM_LONG, "Long", HostLabel::kLong}};
     for (const auto &form : kForms) {
         std::string text;
         const uint32_t error = FetchStatusString(report.Exports(), sourceType, tree.Root(), form.form, &text);

@@ -77,7 +77,7 @@ StatusSnapshot SnapshotOf(Report &report, const HostOptions &options, PrnInfoEx 
     }
     snapshot.noResponse = record->bNoResponse != 0;
     if (report.SelectLanguage(options.languages[0])) {
-        snapshot.shortText = StatusText(report, options.sourceType, record, kShortStatusText);
+        snapshot.shortText = StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT);
     }
     return snapshot;
 }
@@ -154,8 +154,8 @@ void PrintPollJson(Report &report, const HostOptions &options, const WatchedPrin
     nlohmann::json texts = nlohmann::json::object();
     for (const std::string &language : options.languages) {
         if (!report.SelectLanguage(language)) continue;
-        texts[language] = {{"short", StatusText(report, options.sourceType, record, kShortStatusText)},
-                           {"long", StatusText(report, options.sourceType, record, kLongStatusText)}};
+        texts[language] = {{"short", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT)},
+                           {"long", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_LONG)}};
     }
     const nlohmann::json poll = {{"time", LocalTime()},
                                  {"printer", printer.poll->printer},

@@ -1,3 +1,4 @@
+#include "common/family_codes.h"
 #include "printer_vocabulary.h"
 
 #include <algorithm>
@@ -7,21 +8,21 @@ const TrayVocabulary kTrayVocabulary[] = {
     {"tray2", "INTRAY2", "INTRAY2SIZE", "INTRAY2QUANT", "INTRAY2MEDIA", "INTRAY2", "TRAY2", 4, 0},
     {"tray3", "INTRAY3", "INTRAY3SIZE", "INTRAY3QUANT", "INTRAY3MEDIA", "INTRAY3", "TRAY3", 5, 0},
     // Tray 4 only comes with the paper bank, which also holds tray 3.
-    {"tray4", "INTRAY4", "INTRAY4SIZE", "INTRAY4QUANT", "INTRAY4MEDIA", "INTRAY4", "TRAY4", 6, 102},
-    {"lct", "INTRAYLCT", "INTRAYLCTSIZE", "INTRAYLCTQUANT", "INTRAYLCTMEDIA", "INTRAYLCT", "LCT", 11, 104},
-    {"bypass", "INTRAYMANUAL", "INTRAYMSIZE", nullptr, "INTRAYMMEDIA", "INTRAYMULTI", "BYPASS", 1, 16},
+    {"tray4", "INTRAY4", "INTRAY4SIZE", "INTRAY4QUANT", "INTRAY4MEDIA", "INTRAY4", "TRAY4", 6, kOptionPaperBank},
+    {"lct", "INTRAYLCT", "INTRAYLCTSIZE", "INTRAYLCTQUANT", "INTRAYLCTMEDIA", "INTRAYLCT", "LCT", 11, kOptionLargeCapacityTray},
+    {"bypass", "INTRAYMANUAL", "INTRAYMSIZE", nullptr, "INTRAYMMEDIA", "INTRAYMULTI", "BYPASS", 1, kOptionBypassTray},
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},
 };
 
 const OptionVocabulary kOptionVocabulary[] = {
-    {"duplex", OptionPlacement::ConfigKey, "DUPLEX", 1},
-    {"disk", OptionPlacement::ConfigKey, "DISK", 3},
-    {"one-bin-tray", OptionPlacement::OutTrayItem, "OUTTRAYMULTIFUNCTION", 7},
-    {"finisher-1000", OptionPlacement::OutTrayItem, "OUTTRAYFINISH1000", 37},
-    {"finisher-3000", OptionPlacement::OutTrayItem, "OUTTRAYFINISH3000", 114},
-    {"booklet-finisher", OptionPlacement::OutTrayItem, "OUTTRAYBOOKLETA", 115},
-    {"document-feeder", OptionPlacement::NotReported, nullptr, 144},
-    {"bridge-unit", OptionPlacement::NotReported, nullptr, 131},
+    {"duplex", OptionPlacement::ConfigKey, "DUPLEX", kOptionDuplex},
+    {"disk", OptionPlacement::ConfigKey, "DISK", kOptionDisk},
+    {"one-bin-tray", OptionPlacement::OutTrayItem, "OUTTRAYMULTIFUNCTION", kOptionOneBinTray},
+    {"finisher-1000", OptionPlacement::OutTrayItem, "OUTTRAYFINISH1000", kOptionFinisher1000},
+    {"finisher-3000", OptionPlacement::OutTrayItem, "OUTTRAYFINISH3000", kOptionFinisher3000},
+    {"booklet-finisher", OptionPlacement::OutTrayItem, "OUTTRAYBOOKLETA", kOptionBookletFinisher},
+    {"document-feeder", OptionPlacement::NotReported, nullptr, kOptionDocumentFeeder},
+    {"bridge-unit", OptionPlacement::NotReported, nullptr, kOptionBridgeUnit},
     {nullptr, OptionPlacement::NotReported, nullptr, 0},
 };
 
@@ -33,10 +34,10 @@ struct PunchUnit {
 };
 
 const PunchUnit kPunchUnits[] = {
-    {{"JP2"}, 12},
-    {{"US2", "US3"}, 132},
-    {{"JP2", "EU4"}, 133},
-    {{"NEU4"}, 134},
+    {{"JP2"}, kOptionPunchJp2},
+    {{"US2", "US3"}, kOptionPunchUs},
+    {{"JP2", "EU4"}, kOptionPunchJp2Eu4},
+    {{"NEU4"}, kOptionPunchNeu4},
 };
 
 }  // namespace

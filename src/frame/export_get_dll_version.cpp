@@ -2,7 +2,7 @@
 #include <string.h>
 
 #include "export_gate.h"
-#include "library_state.h"
+#include "common/library_state.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // PatPMInfoToPrnInfoEx: the host peripheral information into a record.
 #include "export_gate.h"
-#include "prninfo/pminfo_conversion.h"
-#include "prninfo/pminfo_input.h"
+#include "pminfo/conversion.h"
+#include "pminfo/input.h"
 
 extern "C" PatBool PATAPI PatPMInfoToPrnInfoEx(uint32_t dwSourceType, const void *pPMInfo,
                                                uint32_t bStructLetter, uint32_t dwFlags,

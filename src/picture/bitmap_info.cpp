@@ -34,14 +34,12 @@ bool HoldsOnlyLayerLists(const PatBitmapInfo *info) {
 }  // namespace
 
 // Every block is zero-filled, so the bytes the layout leaves undefined are 0.
-PatBitmapInfo *BuildBitmapInfo(GrowableArray *layerBuffers) {
-    const uint32_t count = ArrayCount(layerBuffers);
+PatBitmapInfo *BuildBitmapInfo(ArrayOf<GrowableBuffer *> &layerBuffers) {
+    const uint32_t count = layerBuffers.Count();
     auto *lists = static_cast<PatBitmapInfo *>(GlobalAlloc(GPTR, count * sizeof(PatBitmapInfo)));
     if (lists == nullptr) return nullptr;
     for (uint32_t i = 0; i < count; ++i) {
-        GrowableBuffer *layers = nullptr;
-        ArrayGet(layerBuffers, i + 1, &layers);
-        if (!FillLayerList(layers, &lists[i])) {
+        if (!FillLayerList(*layerBuffers.At(i), &lists[i])) {
             FreeLayerLists(lists, i);
             return nullptr;
         }

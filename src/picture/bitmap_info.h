@@ -3,14 +3,15 @@
 
 #include <stdint.h>
 
-#include "common/growable_array.h"
+#include "common/array_of.h"
 #include "pat.h"
 
 // A tag-201 bitmap info with one tag-200 layer list per layer buffer of
 // `layerBuffers` (an array of GrowableBuffer pointers), each in drawing
 // order.  Null when memory runs out; nothing is then left allocated.
-PatBitmapInfo *BuildBitmapInfo(GrowableArray *layerBuffers);
+PatBitmapInfo *BuildBitmapInfo(ArrayOf<GrowableBuffer *> &layerBuffers);
 
 // Releases a bitmap info of tag 201 with its layer lists, or a single layer
-// list of tag 200: 0.  87, with nothing released, for anything else.
+// list of tag 200: PAT_OK.  PAT_ERROR_INVALID_PARAMETER, with nothing released,
+// for anything else.
 uint32_t DisposeBitmapInfo(PatBitmapInfo *info);

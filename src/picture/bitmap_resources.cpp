@@ -1,6 +1,6 @@
 #include "bitmap_resources.h"
 
-#include "frame/library_state.h"
+#include "common/library_state.h"
 
 HBITMAP LoadPictureBitmap(const char *name) {
     return LoadBitmapA(LibraryModule(), name);

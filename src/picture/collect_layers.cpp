@@ -12,11 +12,9 @@ void AddLayersOf(uint16_t ruleListKey, uint32_t code, bool patternMode, Growable
 
 }  // namespace
 
-void CollectLayers(const PrnInfoEx *statusRecord, GrowableArray *codes, GrowableBuffer *layers) {
-    ArrayCursor cursor;
-    CursorBegin(codes, &cursor);
-    uint32_t code = 0;
-    while (CursorNext(&cursor, &code)) {
+void CollectLayers(const PrnInfoEx *statusRecord, ArrayOf<uint32_t> &codes, GrowableBuffer *layers) {
+    for (uint32_t i = 0; i < codes.Count(); ++i) {
+        const uint32_t code = *codes.At(i);
         const bool patternMode = HasExactRuleKey(code) == 0;
         AddLayersOf(kBodyRuleListKey, code, patternMode, layers);
         for (const PatDeviceItem *option = statusRecord->pDeviceInfo; option != nullptr; option = option->pNext) {

@@ -2,7 +2,7 @@
 // installed options.
 #pragma once
 
-#include "common/growable_array.h"
+#include "common/array_of.h"
 #include "common/growable_buffer.h"
 #include "pat.h"
 
@@ -10,4 +10,4 @@
 // then the rule of each installed option in the order of the record's
 // pDeviceInfo chain.  A code is matched by pattern only when no list at all
 // has it as an exact key.
-void CollectLayers(const PrnInfoEx *statusRecord, GrowableArray *codes, GrowableBuffer *layers);
+void CollectLayers(const PrnInfoEx *statusRecord, ArrayOf<uint32_t> &codes, GrowableBuffer *layers);

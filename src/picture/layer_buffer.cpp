@@ -4,12 +4,6 @@
 
 namespace {
 
-constexpr uint32_t kLayerSize = sizeof(PatBitmapLayer);
-
-PatBitmapLayer *NextLayer(GrowableBuffer *layers) {
-    return static_cast<PatBitmapLayer *>(BufferRead(layers, kLayerSize));
-}
-
 bool SameLayer(const PatBitmapLayer &a, const PatBitmapLayer &b) {
     return a.bLayer == b.bLayer && a.nX == b.nX && a.nY == b.nY &&
            strncmp(a.szBitmapName, b.szBitmapName, sizeof a.szBitmapName) == 0;
@@ -28,6 +22,10 @@ bool HoldsLayer(GrowableBuffer *layers, const PatBitmapLayer &wanted) {
 GrowableBuffer *CreateLayerBuffer() { return BufferCreate(kLayerBufferGranule, 1); }
 
 uint32_t LayerCount(const GrowableBuffer *layers) { return BufferLength(layers) / kLayerSize; }
+
+PatBitmapLayer *NextLayer(GrowableBuffer *layers) {
+    return static_cast<PatBitmapLayer *>(BufferRead(layers, kLayerSize));
+}
 
 void AddRuleLayers(GrowableBuffer *layers, const LayerRule *rule) {
     if (rule == nullptr) return;

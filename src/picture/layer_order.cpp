@@ -6,15 +6,10 @@
 
 namespace {
 
-constexpr uint32_t kLayerSize = sizeof(PatBitmapLayer);
 constexpr uint32_t kTopLayerNumber = 255;
 constexpr char kMaskSuffix[] = "_B";
 // A mask's name must still fit with the suffix and leave a NUL to spare.
 constexpr size_t kLongestMaskedName = 29;
-
-const PatBitmapLayer *NextLayer(GrowableBuffer *layers) {
-    return static_cast<const PatBitmapLayer *>(BufferRead(layers, kLayerSize));
-}
 
 // The smallest layer number above `previous`, or the top number.
 uint32_t NextLayerNumber(GrowableBuffer *layers, uint32_t previous) {

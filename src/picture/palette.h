@@ -19,7 +19,7 @@ const uint8_t kPaletteEndFlags = 0xFF;
 // library's palette table is empty: it holds only its end entry.
 extern const PaletteEntry kLibraryPalette[];
 
-// Writes `table` into `buffer` as a logical palette.  Returns 0; or
+// Writes `table` into `buffer` as a logical palette.  Returns PAT_OK; or
 // PAT_ERROR_NO_PALETTE for an empty table; or PAT_ERROR_INSUFFICIENT_BUFFER
 // with the needed size stored in *size.  *size is left alone on success.
 uint32_t WriteLogicalPalette(const PaletteEntry *table, void *buffer, uint32_t *size);

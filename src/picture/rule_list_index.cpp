@@ -1,15 +1,16 @@
 // Which rule list describes the printer body and each option.
+#include "common/family_codes.h"
 #include "layer_rules.h"
 
 extern const RuleListIndexRow kRuleListIndex[] = {
     {kBodyRuleListKey, kBodyRules},
-    {102, kPaperBankRules},
-    {104, kLargeCapacityTrayRules},
-    {144, kDocumentFeederRules},
-    {131, kBridgeUnitRules},
-    {37, kFinisher1Rules},
-    {114, kFinisher2Rules},
-    {115, kFinisher3Rules},
-    {7, kOneBinTrayRules},
+    {kOptionPaperBank, kPaperBankRules},
+    {kOptionLargeCapacityTray, kLargeCapacityTrayRules},
+    {kOptionDocumentFeeder, kDocumentFeederRules},
+    {kOptionBridgeUnit, kBridgeUnitRules},
+    {kOptionFinisher1000, kFinisher1Rules},
+    {kOptionFinisher3000, kFinisher2Rules},
+    {kOptionBookletFinisher, kFinisher3Rules},
+    {kOptionOneBinTray, kOneBinTrayRules},
     {kRuleListIndexEnd, nullptr},
 };

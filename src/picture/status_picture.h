@@ -6,6 +6,7 @@
 #include "pat.h"
 
 // Decodes the status information tree, selects the most urgent status codes
-// and builds the bitmap info for them.  0 with *picture set, or the error:
-// the decoder's (87) for a refused tree, 8 when memory runs out.
+// and builds the bitmap info for them.  PAT_OK with *picture set, or the
+// error: the decoder's (PAT_ERROR_INVALID_PARAMETER) for a refused tree,
+// PAT_ERROR_NOT_ENOUGH_MEMORY when memory runs out.
 uint32_t CreateStatusPicture(uint32_t sourceType, PatInfoNode *statusRoot, PatBitmapInfo **picture);

@@ -1,10 +1,10 @@
 #include "centro_data.h"
 
+#include "common/family_codes.h"
 #include "common/info_node.h"
 #include "device_id_parser.h"
 #include "prninfo/record.h"
 #include "pjl_dispatcher.h"
-#include "query_tree.h"
 #include "reply_completeness.h"
 
 namespace {
@@ -17,14 +17,12 @@ bool IsReplyRoot(const PatInfoNode *root) {
 bool EmulationRootIsValid(const PatInfoNode *root) {
     if (root->dwId != PAT_TREE_REPLY_EMUL_ROOT) return true;
     uint32_t emulation = 0;
-    return CopyNodePayload(root, &emulation, sizeof emulation, kPayloadExactly) && emulation == kZemaEmulationCode;
+    return CopyNodePayload(root, &emulation, sizeof emulation, kPayloadExactly) && emulation == kEmulationZema;
 }
 
 const char *PayloadText(const PatInfoNode *node) { return static_cast<const char *>(PAT_NODE_PAYLOAD(node)); }
 
-// A text payload ends at its first NUL or at its last byte, whichever comes
-// first: a host that leaves out the terminator is read in place, never past
-// its payload, and loses nothing of its text.
+// A text payload is a bounded text (bounded_text.h).
 
 uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
     switch (child->dwId) {

@@ -42,7 +42,7 @@ uint32_t AppendOption(PrnInfoEx *record, uint32_t optionId) {
     PatItem *option = AllocItem(kDeviceItemSize);
     if (option == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     option->wId = static_cast<uint16_t>(optionId);
-    AppendItem(record, "pDeviceInfo", option);
+    AppendItem(record, RecordList::kDeviceInfo, option);
     return 0;
 }
 
@@ -51,7 +51,7 @@ uint32_t AppendOption(PrnInfoEx *record, uint32_t optionId) {
 uint32_t HandleOption(ReplyTokenizer *, PrnInfoEx *record, uint32_t optionId) { return AppendOption(record, optionId); }
 
 uint32_t HandleOptionReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
-    ClearItemList(record, "pDeviceInfo");
+    ClearItemList(record, RecordList::kDeviceInfo);
     return 0;
 }
 

@@ -2,11 +2,11 @@
 
 #include <string.h>
 
+#include "common/fixed_text.h"
 #include "decimal_number.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 #include "split_field.h"
-#include "text_copy.h"
 
 namespace {
 
@@ -31,19 +31,16 @@ bool AppendEngineStatusCodes(PrnInfoEx *record, const char *codes) {
         char piece[kPieceSize];
         p = SplitField(p, piece, sizeof piece, "/");
         if (piece[0] == '\0') continue;
-        auto *item = reinterpret_cast<PatEngineStatusItem *>(AllocItem(kEngineStatusItemSize));
-        if (item == nullptr) continue;
-        item->dwStatusCode = static_cast<uint32_t>(DecimalNumber(piece));
-        item->wId = static_cast<uint16_t>(item->dwStatusCode);
-        AppendItem(record, "pEngineStatus", reinterpret_cast<PatItem *>(item));
-        if (!hasError) hasError = IsErrorClassStatus(item->dwStatusCode) != 0;
+        const uint32_t code = static_cast<uint32_t>(DecimalNumber(piece));
+        if (AddEngineStatus(record, code) == nullptr) continue;  // a code the record cannot hold is dropped
+        if (!hasError) hasError = IsErrorClassStatus(code) != 0;
     }
     return hasError;
 }
 
 void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText) {
     for (PatEngineStatusItem *item = record->pEngineStatus; item != nullptr; item = item->pNext) {
-        CopyTextCut(item->szText, statusText, sizeof item->szText - 1);
+        CopyTextCut(item->szText, statusText);
     }
 }
 
@@ -51,7 +48,7 @@ void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText) {
 // so a field without one takes in the rest of the device ID.
 const char *ReadStatusField(const DeviceIdText &text, const char *p) {
     PrnInfoEx *record = text.record;
-    ClearItemList(record, "pEngineStatus");
+    ClearItemList(record, RecordList::kEngineStatus);
     char codes[kFieldSize];
     const char *afterCodes = SplitField(p, text.limit, codes, sizeof codes, ",");
     const bool hasError = AppendEngineStatusCodes(record, codes);
@@ -71,39 +68,37 @@ const char *ReadStatusField(const DeviceIdText &text, const char *p) {
 // supply list is only emptied.
 const char *ReadCounterField(const DeviceIdText &text, const char *p) {
     PrnInfoEx *record = text.record;
-    ClearItemList(record, "pCounterInfo");
-    ClearItemList(record, "pSupplyInfo");
+    ClearItemList(record, RecordList::kCounterInfo);
+    ClearItemList(record, RecordList::kSupplyInfo);
     char counter[kFieldSize];
     p = SplitField(p, text.limit, counter, sizeof counter, "/");
     auto *item = reinterpret_cast<PatCounterItem *>(AllocItem(kCounterItemSize));
     if (item != nullptr) {
         item->wId = kCounterId;
         item->dwValue = static_cast<uint32_t>(DecimalNumber(counter));
-        AppendItem(record, "pCounterInfo", reinterpret_cast<PatItem *>(item));
+        AppendItem(record, RecordList::kCounterInfo, reinterpret_cast<PatItem *>(item));
     }
     return SkipValue(text, p);
 }
 
-const char *ReadTextField(const DeviceIdText &text, const char *p, const char *textName, bool *stored) {
+const char *ReadTextField(const DeviceIdText &text, const char *p, RecordText field, bool *stored) {
     char value[kFieldSize];
     p = SplitField(p, text.limit, value, sizeof value, ";");
-    *stored = SetStringItem(text.record, textName, value) != 0;
+    *stored = SetStringItem(text.record, field, value) == PAT_OK;
     return p;
 }
 
 const char *ReadModelField(const DeviceIdText &text, const char *p) {
     bool stored = false;
-    p = ReadTextField(text, p, "pModelName", &stored);
+    p = ReadTextField(text, p, RecordText::kModelName, &stored);
     text.record->bModelIndex = stored ? static_cast<uint8_t>(LookupName(text.record->pModelName, kModelNameTable)) : 255;
     return p;
 }
 
-bool AtEnd(const DeviceIdText &text, const char *p) { return (text.limit != nullptr && p >= text.limit) || *p == '\0'; }
-
 }  // namespace
 
 uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record) {
-    const DeviceIdText text = {deviceId + length, record};
+    const DeviceIdText text = {BoundText(deviceId, length).end, record};
     uint32_t result = 0;
     const char *p = deviceId;
     do {
@@ -111,13 +106,13 @@ uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record)
         p = SplitField(p, text.limit, key, sizeof key, ":");
         bool stored = true;
         if (strcmp(key, "MFG") == 0) {
-            p = ReadTextField(text, p, "pMakerName", &stored);
+            p = ReadTextField(text, p, RecordText::kMakerName, &stored);
             result = stored ? 0 : PAT_ERROR_NOT_ENOUGH_MEMORY;
         } else if (strcmp(key, "MDL") == 0) {
             p = ReadModelField(text, p);
             result = 0;
         } else if (strcmp(key, "DES") == 0) {
-            p = ReadTextField(text, p, "pDescription", &stored);
+            p = ReadTextField(text, p, RecordText::kDescription, &stored);
             result = stored ? 0 : PAT_ERROR_NOT_ENOUGH_MEMORY;
         } else if (strcmp(key, "STS") == 0) {
             p = ReadStatusField(text, p);
@@ -128,6 +123,6 @@ uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record)
         } else {
             p = SkipValue(text, p);
         }
-    } while (!AtEnd(text, p) && result == 0);
+    } while (!AtTextEnd(p, text.limit) && result == 0);
     return result;
 }

@@ -7,7 +7,7 @@
 
 #include "pat.h"
 
-// The text ends at its first NUL or after `length` bytes.  Returns 0, or 8
-// when the maker or description text cannot be stored (what earlier fields
-// wrote stays).
+// The text ends at its first NUL or after `length` bytes.  Returns PAT_OK, or
+// PAT_ERROR_NOT_ENOUGH_MEMORY when the maker or description text cannot be
+// stored (what earlier fields wrote stays).
 uint32_t ParseDeviceId(const char *text, uint32_t length, PrnInfoEx *record);

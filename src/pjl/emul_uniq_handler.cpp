@@ -2,22 +2,22 @@
 // created on first use and afterwards overwritten key by key.
 #include <string.h>
 
+#include "common/family_codes.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
-#include "query_tree.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
 #include "reply_reading.h"
-#include "text_copy.h"
 
 namespace {
 
 PatEmulUniqItem *FindOrAppendZemaItem(PrnInfoEx *record) {
-    PatItem *found = FindItemById(reinterpret_cast<PatItem *>(record->pEmulUniqInfo), kZemaEmulationCode);
+    PatItem *found = FindItemById(reinterpret_cast<PatItem *>(record->pEmulUniqInfo), kEmulationZema);
     if (found != nullptr) return reinterpret_cast<PatEmulUniqItem *>(found);
     PatItem *item = AllocItem(kEmulUniqItemSize);
     if (item == nullptr) return nullptr;
-    item->wId = kZemaEmulationCode;
-    AppendItem(record, "pEmulUniqInfo", item);
+    item->wId = kEmulationZema;
+    AppendItem(record, RecordList::kEmulUniqInfo, item);
     return reinterpret_cast<PatEmulUniqItem *>(item);
 }
 
@@ -25,7 +25,7 @@ void StoreSetting(PatEmulUniqItem *item, const char *key, const char *value) {
     if (strcmp(key, "MEMORYUSAGE") == 0) {
         item->dwMemoryMode = LookupName(value, kMemoryUsageNames);
     } else if (strcmp(key, "OTHER") == 0) {
-        CopyTextCut(item->szOtherInfo, value, sizeof item->szOtherInfo - 1);
+        CopyTextCut(item->szOtherInfo, value);
     } else if (strcmp(key, "IMAGEROTATION") == 0) {
         item->dwRotation = LookupName(value, kImageRotationNames);
     }

@@ -1,13 +1,13 @@
 // Answers to "@PJL INFO OUTBINSTATUS": the list is rebuilt from the answer.
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_reading.h"
 
 namespace {
 
-constexpr uint32_t kOutBinWordRebuilt = 255;
 
 uint16_t BinState(const char *value) {
     if (strcmp(value, "PAPEREXIST") == 0) return 1;
@@ -25,12 +25,12 @@ uint32_t HandleOutputBin(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t 
     ReplyToken state;
     const uint32_t result = ReadToken(tokenizer, &state);
     if (result == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state.text);
-    AppendItem(record, "pOutBinInfo", reinterpret_cast<PatItem *>(bin));
+    AppendItem(record, RecordList::kOutBinInfo, reinterpret_cast<PatItem *>(bin));
     return result;
 }
 
 uint32_t HandleOutputBinReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
-    ClearItemList(record, "pOutBinInfo");
+    ClearItemList(record, RecordList::kOutBinInfo);
     record->dwOutBinWord = kOutBinWordRebuilt;
     return 0;
 }

@@ -81,7 +81,7 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
     DispatchContext context;
     ClearContext(&context);
     ReplyTokenizer tokenizer;
-    TokenizerInitBounded(&tokenizer, reply, length);
+    TokenizerInit(&tokenizer, BoundText(reply, length));
     ReplyToken token;
     // A printer mixes blocks that break the grammar (empty answers, unsolicited
     // status) into its reply: the token of a grammar error is not taken, and

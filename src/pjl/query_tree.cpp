@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "common/info_node.h"
 #include "platform/platform.h"
 #include "prninfo/record.h"
@@ -22,7 +23,7 @@ void ReleaseQueryTree(PatInfoNode *root) {
     GlobalFree(root);
 }
 
-uint32_t Fail(PatInfoNode *root, uint32_t error) {
+uint32_t ReleaseAndReport(PatInfoNode *root, uint32_t error) {
     ReleaseQueryTree(root);
     return error;
 }
@@ -59,15 +60,15 @@ uint32_t BuildQueryTree(const PrnInfoEx *record, uint32_t itemFlags, PatInfoNode
     *root = nullptr;
     PatInfoNode *tree = CreateInfoNode(nullptr, PAT_TREE_QUERY_ROOT, nullptr, 0);
     if (tree == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    if (record->dwVersion < PAT_PRNINFOEX_MIN_VERSION) return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+    if (record->dwVersion < PAT_PRNINFOEX_MIN_VERSION) return ReleaseAndReport(tree, PAT_ERROR_INVALID_PARAMETER);
     if ((itemFlags & PAT_ITEMS_INPUT_TRAYS) && CheckItemChain(record->pTrayInfo) != PAT_OK) {
-        return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+        return ReleaseAndReport(tree, PAT_ERROR_INVALID_PARAMETER);
     }
     if (QueryAsksForDeviceId(itemFlags) && CreateInfoNode(tree, PAT_NODE_DEVICE_ID, nullptr, 0) == nullptr) {
-        return Fail(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);
+        return ReleaseAndReport(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);
     }
     const uint32_t error = AppendQueryText(tree, record, itemFlags);
-    if (error != 0) return Fail(tree, error);
+    if (error != 0) return ReleaseAndReport(tree, error);
     *root = tree;
     return 0;
 }
@@ -76,10 +77,10 @@ uint32_t BuildEmulUniqQueryTree(uint32_t emulationCode, PatInfoNode **root) {
     *root = nullptr;
     PatInfoNode *tree = CreateInfoNode(nullptr, PAT_TREE_QUERY_ROOT, nullptr, 0);
     if (tree == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    if ((emulationCode & 0xFFFFu) != kZemaEmulationCode) return Fail(tree, PAT_ERROR_INVALID_PARAMETER);
+    if ((emulationCode & 0xFFFFu) != kEmulationZema) return ReleaseAndReport(tree, PAT_ERROR_INVALID_PARAMETER);
     if (!CreateInfoNode(tree, PAT_NODE_PJL_TEXT, kEmulUniqQueryText,
                         static_cast<uint32_t>(strlen(kEmulUniqQueryText)) + 1)) {
-        return Fail(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);
+        return ReleaseAndReport(tree, PAT_ERROR_NOT_ENOUGH_MEMORY);
     }
     *root = tree;
     return 0;

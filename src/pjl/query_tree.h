@@ -6,8 +6,6 @@
 
 #include "pat.h"
 
-constexpr uint32_t kZemaEmulationCode = 15;
-
 // Returns 0 and the new tree in *root, or the error for the export to report
 // (nothing is left allocated then).
 uint32_t BuildQueryTree(const PrnInfoEx *record, uint32_t itemFlags, PatInfoNode **root);

@@ -19,20 +19,15 @@ namespace {
 constexpr uint32_t kTokenSize = 100;
 constexpr uint32_t kBatchSize = 32;
 
-// A node's payload read as text: it ends at its first NUL or at its length.
-struct PayloadText {
-    const char *begin;
-    const char *end;
-};
-
-PayloadText TextOf(const PatInfoNode *node) {
-    const char *begin = static_cast<const char *>(PAT_NODE_PAYLOAD(node));
-    const void *nul = memchr(begin, '\0', node->dwLength);
-    return {begin, nul != nullptr ? static_cast<const char *>(nul) : begin + node->dwLength};
+// A node's payload read as text.
+BoundedText TextOf(const PatInfoNode *node) {
+    return BoundText(static_cast<const char *>(PAT_NODE_PAYLOAD(node)), node->dwLength);
 }
 
-void StartTokenizer(ReplyTokenizer *tokenizer, const PayloadText &text) {
-    TokenizerInitBounded(tokenizer, text.begin, static_cast<uint32_t>(text.end - text.begin));
+// Reads exactly [begin, end) of the text, as it always has: the NUL that ends
+// it is left out of the bounds.
+void StartTokenizer(ReplyTokenizer *tokenizer, const BoundedText &text) {
+    TokenizerInit(tokenizer, BoundText(text.begin, static_cast<uint32_t>(text.end - text.begin)));
 }
 
 struct PendingArgument {
@@ -82,7 +77,7 @@ bool ResolveEcho(ArgumentBatch *batch, const char *echo, bool formFeedFollows, u
     return true;
 }
 
-bool BatchAnswered(ArgumentBatch *batch, const PayloadText &reply, const char *lastFormFeed) {
+bool BatchAnswered(ArgumentBatch *batch, const BoundedText &reply, const char *lastFormFeed) {
     uint32_t unresolved = batch->count;
     ReplyTokenizer tokenizer;
     StartTokenizer(&tokenizer, reply);
@@ -98,14 +93,14 @@ bool BatchAnswered(ArgumentBatch *batch, const PayloadText &reply, const char *l
     return true;
 }
 
-const char *LastFormFeed(const PayloadText &text) {
+const char *LastFormFeed(const BoundedText &text) {
     for (const char *p = text.end; p > text.begin;) {
         if (*--p == '\f') return p;
     }
     return nullptr;
 }
 
-uint32_t CompareQueryWithReply(const PayloadText &query, const PayloadText &reply) {
+uint32_t CompareQueryWithReply(const BoundedText &query, const BoundedText &reply) {
     const char *lastFormFeed = LastFormFeed(reply);
     ReplyTokenizer queryTokenizer;
     StartTokenizer(&queryTokenizer, query);

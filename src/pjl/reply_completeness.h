@@ -6,7 +6,7 @@
 
 #include "pat.h"
 
-// 0 when the reply tree holds no attached query or answers it completely;
-// 0x20000002 when an answer is missing; 13 when the query text itself breaks
-// the PJL grammar.
+// PAT_OK when the reply tree holds no attached query or answers it completely;
+// PAT_ERROR_INCOMPLETE_REPLY when an answer is missing; PAT_ERROR_INVALID_DATA
+// when the query text itself breaks the PJL grammar.
 uint32_t CheckReplyCompleteness(PatInfoNode *replyRoot);

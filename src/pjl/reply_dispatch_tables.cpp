@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "common/family_codes.h"
 #include "dispatch_index.h"
 #include "pat.h"
 
@@ -61,17 +62,17 @@ constexpr DispatchRow kModelDispatchTable[] = {
     {"INFO", "OUTBINSTATUS", "FINISHERSHIFT", "", "", HandleOutputBin, 4},
     {"INFO", "OUTBINSTATUS", "FINISHERBOOKLET", "", "", HandleOutputBin, 27},
 
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY4", "", HandleOption, 102},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYLCT", "", HandleOption, 104},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYMANUAL", "", HandleOption, 16},
+    {"INFO", "CONFIG", "IN TRAYS", "INTRAY4", "", HandleOption, kOptionPaperBank},
+    {"INFO", "CONFIG", "IN TRAYS", "INTRAYLCT", "", HandleOption, kOptionLargeCapacityTray},
+    {"INFO", "CONFIG", "IN TRAYS", "INTRAYMANUAL", "", HandleOption, kOptionBypassTray},
 
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYMULTIFUNCTION", "", HandleOption, 7},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH1000", "", HandleOption, 37},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH3000", "", HandleOption, 114},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYBOOKLETA", "", HandleOption, 115},
+    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYMULTIFUNCTION", "", HandleOption, kOptionOneBinTray},
+    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH1000", "", HandleOption, kOptionFinisher1000},
+    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH3000", "", HandleOption, kOptionFinisher3000},
+    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYBOOKLETA", "", HandleOption, kOptionBookletFinisher},
 
-    {"INFO", "CONFIG", "DUPLEX", "", "", HandleOption, 1},
-    {"INFO", "CONFIG", "DISK", "", "", HandleOption, 3},
+    {"INFO", "CONFIG", "DUPLEX", "", "", HandleOption, kOptionDuplex},
+    {"INFO", "CONFIG", "DISK", "", "", HandleOption, kOptionDisk},
 
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
 };

@@ -1,3 +1,4 @@
+#include "common/family_codes.h"
 #include "reply_name_tables.h"
 
 const NameTableRow kPaperSizeNames[] = {
@@ -85,9 +86,9 @@ const NameTableRow kMemoryUsageNames[] = {{"USER", 2}, {"PAGE", 1}, {nullptr, 0}
 const NameTableRow kImageRotationNames[] = {{"POSSIBLE", 1}, {"IMPOSSIBLE", 2}, {nullptr, 0}};
 
 const PunchRow kPunchOptions[] = {
-    {{"JP2", "", "", "", ""}, 12},
-    {{"US2", "US3", "", "", ""}, 132},
-    {{"JP2", "EU4", "", "", ""}, 133},
-    {{"NEU4", "", "", "", ""}, 134},
+    {{"JP2", "", "", "", ""}, kOptionPunchJp2},
+    {{"US2", "US3", "", "", ""}, kOptionPunchUs},
+    {{"JP2", "EU4", "", "", ""}, kOptionPunchJp2Eu4},
+    {{"NEU4", "", "", "", ""}, kOptionPunchNeu4},
     {{"", "", "", "", ""}, 0},
 };

@@ -17,5 +17,6 @@ inline uint32_t ReadToken(ReplyTokenizer *tokenizer, ReplyToken *token) {
 }
 
 // The line end of the echoed command line, then the answer line (a key):
-// 0, the tokenizer's error, or 87 for a token of another kind.
+// PAT_OK, the tokenizer's error, or PAT_ERROR_INVALID_PARAMETER for a token
+// of another kind.
 uint32_t ReadAnswer(ReplyTokenizer *tokenizer, ReplyToken *answer);

@@ -148,7 +148,7 @@ Step Goto(ReplyTokenizer *t, int32_t kind, int32_t state) {
     return {kind, false};
 }
 
-Step Fail(ReplyTokenizer *t, int32_t kind) {
+Step BreakGrammar(ReplyTokenizer *t, int32_t kind) {
     t->state = kBetweenCommands;
     return {kind, true};
 }
@@ -194,7 +194,7 @@ Step CommandArguments(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 
 Step AfterArgumentColon(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_QUALIFIER);
-    return kind == TOKEN_QUALIFIER ? Goto(t, kind, kCommandArguments) : Fail(t, kind);
+    return kind == TOKEN_QUALIFIER ? Goto(t, kind, kCommandArguments) : BreakGrammar(t, kind);
 }
 
 Step AfterArgumentEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
@@ -205,25 +205,25 @@ Step AfterArgumentEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 // A next line opening with "@" or ESC means the command has no body.
 Step CommandLineEnd(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_LINE_END);
-    if (kind != TOKEN_LINE_END) return Fail(t, kind);
+    if (kind != TOKEN_LINE_END) return BreakGrammar(t, kind);
     const char next = Current(t);
     return Goto(t, kind, next == '@' || next == kEscape ? kBetweenCommands : kBodyLineStart);
 }
 
 Step BodyLineStart(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_KEY);
-    if (kind != TOKEN_KEY) return Fail(t, kind);
+    if (kind != TOKEN_KEY) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '\n': return Goto(t, kind, kBodyLineEnd);
         case '[': Consume(t); return Goto(t, kind, kBracketFirst);
         case '=': Consume(t); return Goto(t, kind, kAfterKeyEquals);
-        default: return Fail(t, kind);
+        default: return BreakGrammar(t, kind);
     }
 }
 
 Step AfterKeyEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_KEY_VALUE);
-    if (kind != TOKEN_KEY_VALUE) return Fail(t, kind);
+    if (kind != TOKEN_KEY_VALUE) return BreakGrammar(t, kind);
     if (Current(t) != '[') return Goto(t, kind, kBodyLineEnd);
     Consume(t);
     return Goto(t, kind, kBracketFirst);
@@ -231,7 +231,7 @@ Step AfterKeyEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 
 Step BracketFirst(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_BRACKET_FIRST);
-    return kind == TOKEN_BRACKET_FIRST ? Goto(t, kind, kBracketNext) : Fail(t, kind);
+    return kind == TOKEN_BRACKET_FIRST ? Goto(t, kind, kBracketNext) : BreakGrammar(t, kind);
 }
 
 // A ":", "=" or "[" inside a bracket is never consumed by a word; staying in
@@ -239,8 +239,8 @@ Step BracketFirst(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const char *start = t->cursor;
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_BRACKET_NEXT);
-    if (kind != TOKEN_BRACKET_NEXT) return Fail(t, kind);
-    if (Current(t) != ']') return t->cursor == start ? Fail(t, kind) : Goto(t, kind, kBracketNext);
+    if (kind != TOKEN_BRACKET_NEXT) return BreakGrammar(t, kind);
+    if (Current(t) != ']') return t->cursor == start ? BreakGrammar(t, kind) : Goto(t, kind, kBracketNext);
     Consume(t);
     SkipBlanks(t);
     return Goto(t, kind, kBodyLineEnd);
@@ -248,7 +248,7 @@ Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 
 Step BodyLineEnd(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_LINE_END);
-    if (kind != TOKEN_LINE_END) return Fail(t, kind);
+    if (kind != TOKEN_LINE_END) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '@': return Goto(t, kind, kBetweenCommands);
         case '\t':
@@ -261,12 +261,12 @@ Step AfterTabOrFormFeed(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_TAB);
     if (kind == TOKEN_FORM_FEED) return Goto(t, kind, kBetweenCommands);
     if (kind == TOKEN_TAB) return Goto(t, kind, kIndentedItem);
-    return Fail(t, kind);
+    return BreakGrammar(t, kind);
 }
 
 Step IndentedItem(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ITEM);
-    if (kind != TOKEN_ITEM) return Fail(t, kind);
+    if (kind != TOKEN_ITEM) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '=':
             Consume(t);
@@ -280,7 +280,7 @@ Step IndentedItem(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 Step IndentedValue(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ITEM_VALUE);
     if (kind == TOKEN_ITEM_VALUE && Current(t) == '\n') return Goto(t, kind, kBodyLineEnd);
-    return Fail(t, kind);
+    return BreakGrammar(t, kind);
 }
 
 Step RunState(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
@@ -304,16 +304,8 @@ Step RunState(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
 
 }  // namespace
 
-uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text) {
-    const char *end = text + strlen(text);
-    StartText(tokenizer, text, end, true);
-    return 0;
-}
-
-uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length) {
-    const char *nul = static_cast<const char *>(memchr(text, '\0', length));
-    StartText(tokenizer, text, nul != nullptr ? nul : text + length, nul != nullptr);
-    return 0;
+void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text) {
+    StartText(tokenizer, text.begin, text.end, text.endsAtNul);
 }
 
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind) {
@@ -322,9 +314,9 @@ uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacit
     // Only between commands is the end of the text a clean end.
     if (step.kind == TOKEN_END && tokenizer->state != kBetweenCommands) {
         tokenizer->state = kBetweenCommands;
-        return kTokenizerGrammarError;
+        return PAT_ERROR_INVALID_DATA;
     }
-    return step.error ? kTokenizerGrammarError : 0;
+    return step.error ? PAT_ERROR_INVALID_DATA : 0;
 }
 
 int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t wordKind) {

@@ -6,6 +6,9 @@
 
 #include <stdint.h>
 
+#include "bounded_text.h"
+#include "pat.h"
+
 // The numbers are shared with the reply interpretation; keep them.
 enum TokenKind : int32_t {
     TOKEN_PJL = 1,              // "@PJL" opening a command line
@@ -44,15 +47,11 @@ enum TokenizerState : int32_t {
     kIndentedValue = 14,
 };
 
-constexpr uint32_t kTokenizerGrammarError = 13;  // ERROR_INVALID_DATA
 
 struct ReplyTokenizer {
     const char *cursor;
     int32_t state;
-    // The text ends at its first NUL or at the end of its bounds, whichever
-    // comes first; `end` is that place.  A host payload that lacks its
-    // terminator is read in place without reading past it.
-    const char *end;
+    const char *end;  // the end of the bounded text (bounded_text.h)
     // Scans read without checking `end` while they start before these: each
     // lies just past a character that stops that scan (the text's own NUL
     // when it has one), so one check per scan replaces one per character.
@@ -61,13 +60,13 @@ struct ReplyTokenizer {
     const char *blankSafeEnd;  // past the last character that is neither blank nor \r
 };
 
-uint32_t TokenizerInit(ReplyTokenizer *tokenizer, const char *text);
-// The same over a text of at most `length` bytes (it may end earlier at a NUL).
-uint32_t TokenizerInitBounded(ReplyTokenizer *tokenizer, const char *text, uint32_t length);
+// Starts reading the text from its beginning, between commands.
+void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text);
 
-// Reads the next token into buffer (at most capacity - 1 characters and a
-// NUL; capacity >= 1) and its kind into *kind.  Returns 0, or 13 when the text
-// breaks the grammar (the state machine then waits for the next "@PJL").
+// Reads the next token into buffer (at most capacity - 1 characters and a NUL;
+// capacity >= 1) and its kind into *kind.  Returns PAT_OK, or
+// PAT_ERROR_INVALID_DATA when the text breaks the grammar (the state machine
+// then waits for the next "@PJL").
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind);
 
 // One raw token at the cursor; wordKind is reported for words and quoted strings.

@@ -3,6 +3,8 @@
 
 #include <stdint.h>
 
+#include "bounded_text.h"
+
 // Copies source into buffer up to the first delimiter or the end of the text,
 // at most capacity - 1 characters, and terminates the buffer (capacity > 0).
 // Returns where the next field begins: one past the character at which the

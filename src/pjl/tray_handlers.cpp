@@ -80,6 +80,6 @@ uint32_t HandleTrayCount(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t)
     const uint32_t result = ReadToken(tokenizer, &count);
     if (result != 0) return result;
     if (count.kind != TOKEN_BRACKET_FIRST) return PAT_ERROR_INVALID_PARAMETER;
-    if (static_cast<uint32_t>(DecimalNumber(count.text)) != record->nTrayInfo) ClearItemList(record, "pTrayInfo");
+    if (static_cast<uint32_t>(DecimalNumber(count.text)) != record->nTrayInfo) ClearItemList(record, RecordList::kTrayInfo);
     return 0;
 }

@@ -2,32 +2,29 @@
 // loaded emulations with theirs.
 #include <string.h>
 
+#include "common/fixed_text.h"
 #include "decimal_number.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
 #include "reply_reading.h"
-#include "text_copy.h"
 
 namespace {
 
-constexpr uint16_t kMainProgEmulation = 1;
-constexpr uint16_t kKmsEmulation = 2;
 constexpr size_t kEmulationVersionLength = 15;
 
 void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
     const uint32_t code = LookupName(name, kEmulationNames);
     if (code == kSystemFirmwareCode) {
-        SetStringItem(record, "pSYSVersion", version);
+        SetStringItem(record, RecordText::kSYSVersion, version);
         return;
     }
     auto *emulation = reinterpret_cast<PatLoadedEmulItem *>(AllocItem(kLoadedEmulItemSize));
     if (emulation == nullptr) return;
     emulation->wId = static_cast<uint16_t>(code);
-    CopyTextCut(emulation->szVersion, version, kEmulationVersionLength);
-    AppendItem(record, "pLoadedEmul", reinterpret_cast<PatItem *>(emulation));
-    if (emulation->wId == kMainProgEmulation) SetStringItem(record, "pMainProgVersion", version);
-    if (emulation->wId == kKmsEmulation) SetStringItem(record, "pKMSVersion", version);
+    CopyTextCut(emulation->szVersion, kEmulationVersionLength + 1, version);
+    AppendItem(record, RecordList::kLoadedEmul, reinterpret_cast<PatItem *>(emulation));
+    KeepEmulationVersionText(record, emulation->wId, version);  // a text that cannot be kept stays as it was
 }
 
 }  // namespace
@@ -35,7 +32,7 @@ void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
 // Reads the announced number of items; an item without a readable value still
 // counts.  A negative count, taken unsigned, reads on to the end of the reply.
 uint32_t HandleVersions(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
-    ClearItemList(record, "pLoadedEmul");
+    ClearItemList(record, RecordList::kLoadedEmul);
     ReplyToken last;
     uint32_t result = ReadToken(tokenizer, &last);
     if (result != 0) return result;

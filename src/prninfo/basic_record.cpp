@@ -2,7 +2,8 @@
 
 #include <string.h>
 
-#include "prninfo/fixed_text.h"
+#include "common/family_codes.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
 
 namespace {
@@ -106,19 +107,19 @@ void FillEngineStatus(const PrnInfoEx &record, PrnInfo &basic) {
 }
 
 void FillDuplexWord(const PrnInfoEx &record, PrnInfo &basic) {
-    if (HasDeviceInfo(&record, 1)) basic.dwDuplexWord = 1;
+    if (HasDeviceInfo(&record, kOptionDuplex)) basic.dwDuplexWord = 1;
 }
 
 void FillOptionWords(const PrnInfoEx &record, PrnInfo &basic) {
-    static const uint16_t kOptionGroup[] = {12, 132, 133, 134};
-    if (HasDeviceInfo(&record, 3)) basic.dwOption3Word = 0x00010003;
+    static const uint16_t kOptionGroup[] = {kOptionPunchJp2, kOptionPunchUs, kOptionPunchJp2Eu4, kOptionPunchNeu4};
+    if (HasDeviceInfo(&record, kOptionDisk)) basic.dwOption3Word = 0x00010003;
     if (HasAnyDeviceInfo(&record, kOptionGroup, 4)) basic.dwOptionBitsC |= 0x2;
     basic.dwOptionBitsB = 0;
     basic.dwOptionBitsA = 0;
-    if (HasDeviceInfo(&record, 37)) basic.dwOptionBitsA |= 0x1000;
-    if (HasDeviceInfo(&record, 114)) basic.dwOptionBitsA |= 0x8;
-    if (HasDeviceInfo(&record, 115)) basic.dwOptionBitsA |= 0x10;
-    if (HasDeviceInfo(&record, 7)) basic.dwOptionBitsB |= 0x1;
+    if (HasDeviceInfo(&record, kOptionFinisher1000)) basic.dwOptionBitsA |= 0x1000;
+    if (HasDeviceInfo(&record, kOptionFinisher3000)) basic.dwOptionBitsA |= 0x8;
+    if (HasDeviceInfo(&record, kOptionBookletFinisher)) basic.dwOptionBitsA |= 0x10;
+    if (HasDeviceInfo(&record, kOptionOneBinTray)) basic.dwOptionBitsB |= 0x1;
 }
 
 }  // namespace

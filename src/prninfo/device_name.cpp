@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr uint8_t kNamedDeviceCheck = 0x97;
-constexpr uint8_t kOptionCheck = 0x96;
 constexpr uint32_t kDeviceNameSize = 256;
 
 uint32_t ComposeNamedDevice(const DeviceNameRow *table, const char *name, char (&composed)[kDeviceNameSize]) {
@@ -20,18 +18,18 @@ uint32_t ComposeNamedDevice(const DeviceNameRow *table, const char *name, char (
 
 uint32_t ComposeOption(const uint32_t *optionCode, char (&composed)[kDeviceNameSize]) {
     if (optionCode == nullptr) return PAT_ERROR_INVALID_PARAMETER;
-    return LoadMappedString(FindStringMap(kOptionalUnitMaps, kShortForm), *optionCode, composed, sizeof composed);
+    return LoadMappedString(FindStringMap(kOptionalUnitMaps, PAT_TEXT_FORM_SHORT), *optionCode, composed, sizeof composed);
 }
 
 uint32_t Compose(uint32_t kind, const void *name, uint8_t checkByte, char (&composed)[kDeviceNameSize]) {
     switch (kind) {
-        case kInputTrayName:
-        case kOutputBinName:
-            if (checkByte != kNamedDeviceCheck) return PAT_ERROR_INVALID_PARAMETER;
-            return ComposeNamedDevice(kind == kInputTrayName ? kTrayNameTable : kOutBinNameTable,
+        case PAT_DEVICE_NAME_TRAY:
+        case PAT_DEVICE_NAME_OUTPUT_BIN:
+            if (checkByte != PAT_CHECK_NAMED_DEVICE) return PAT_ERROR_INVALID_PARAMETER;
+            return ComposeNamedDevice(kind == PAT_DEVICE_NAME_TRAY ? kTrayNameTable : kOutBinNameTable,
                                       static_cast<const char *>(name), composed);
-        case kInstalledOptionName:
-            if (checkByte != kOptionCheck) return PAT_ERROR_INVALID_PARAMETER;
+        case PAT_DEVICE_NAME_OPTION:
+            if (checkByte != PAT_CHECK_OPTION) return PAT_ERROR_INVALID_PARAMETER;
             return ComposeOption(static_cast<const uint32_t *>(name), composed);
         default: return PAT_ERROR_INVALID_PARAMETER;
     }

@@ -1,5 +1,5 @@
 // Operations on the host's printer information record (PrnInfoEx): its ten
-// item lists and six text items, addressed by their item names, plus the
+// item lists and six text items, named by RecordList and RecordText, plus the
 // name-table lookup and status classification every record filler shares.
 //
 // Items and texts come from the global heap and belong to the record once
@@ -27,17 +27,54 @@ struct NameTableRow {
     uint32_t value;
 };
 
-// Item names resolve exactly and case-sensitively ("pTrayInfo").
-int GetItemList(PrnInfoEx *record, const char *itemName, ItemListHandle *handle);
-// Both return 0 and change nothing for a name that is not a list name.
-int AppendItem(PrnInfoEx *record, const char *listName, PatItem *item);
-int ClearItemList(PrnInfoEx *record, const char *listName);
-// 0 for an unknown text name or when memory runs out; the old text then stays.
-int SetStringItem(PrnInfoEx *record, const char *textName, const char *text);
+// The record's item lists (the head field pName and its count nName), in
+// the order the host interface documents them.
+enum class RecordList : uint32_t {
+    kEngineStatus,
+    kLoadedEmul,
+    kLoadedFont,
+    kTrayInfo,
+    kOutBinInfo,
+    kDeviceInfo,
+    kEmulUniqInfo,
+    kCounterInfo,
+    kSupplyInfo,
+    kColorCorrection,
+};
+constexpr RecordList kAllRecordLists[] = {
+    RecordList::kEngineStatus, RecordList::kLoadedEmul,    RecordList::kLoadedFont,   RecordList::kTrayInfo,
+    RecordList::kOutBinInfo,   RecordList::kDeviceInfo,    RecordList::kEmulUniqInfo, RecordList::kCounterInfo,
+    RecordList::kSupplyInfo,   RecordList::kColorCorrection,
+};
+
+// The record's text items (the field pName).
+enum class RecordText : uint32_t {
+    kModelName,
+    kMakerName,
+    kDescription,
+    kSYSVersion,
+    kMainProgVersion,
+    kKMSVersion,
+};
+
+ItemListHandle GetItemList(PrnInfoEx *record, RecordList list);
+// Links the item at the end of the list and counts it.  PAT_OK, or
+// PAT_ERROR_INVALID_PARAMETER for a null item (nothing changes).
+uint32_t AppendItem(PrnInfoEx *record, RecordList list, PatItem *item);
+// Releases every item of the list; the list is then empty.
+void ClearItemList(PrnInfoEx *record, RecordList list);
+// Replaces the text with a copy of `text`.  PAT_OK; PAT_ERROR_INVALID_PARAMETER
+// for a null text; PAT_ERROR_NOT_ENOUGH_MEMORY when the copy cannot be made.
+// On failure the old text stays.
+uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text);
+// The firmware versions of the main program (emulation kEmulationMainProgram)
+// and of the KMS (kEmulationKms) are also kept as the record's texts; other
+// emulations and a null version leave the record alone.  As SetStringItem.
+uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version);
 
 // Host chains are checked before they are followed: every walk below assumes
 // a chain that ends, so an export checks the lists it reads or changes first.
-// PAT_OK when the chain ends within PAT_MAX_CHAIN_ITEMS items, else 87.
+// PAT_OK when the chain ends within PAT_MAX_CHAIN_ITEMS items, else PAT_ERROR_INVALID_PARAMETER.
 uint32_t CheckItemChain(const PatItem *first);
 template <typename Item>
 inline uint32_t CheckItemChain(const Item *first) {
@@ -51,7 +88,10 @@ PatItem *FindOrAddItem(PatItem **headField, uint32_t itemSize, uint32_t id, uint
 
 int HasDeviceInfo(const PrnInfoEx *record, uint32_t optionId);
 int HasAnyDeviceInfo(const PrnInfoEx *record, const uint16_t *optionIds, uint32_t idCount);
-void AddEngineStatus(PrnInfoEx *record, uint32_t statusCode);
+// Appends an engine-status item for the code (its id the code's low 16 bits,
+// its text empty) and returns it; null, with the record unchanged, when
+// memory runs out.
+PatEngineStatusItem *AddEngineStatus(PrnInfoEx *record, uint32_t statusCode);
 
 PatItem *AllocItem(uint32_t itemSize);
 void FreeItemChain(PatItem *first);

@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "pat.h"
 #include "priority_tables.h"
 #include "status_code.h"
 #include "status_selection.h"
@@ -10,7 +13,7 @@ void ForEachEngineCode(const PrnInfoEx &record, Visit visit) {
     for (const PatEngineStatusItem *item = record.pEngineStatus; item != nullptr; item = item->pNext) {
         visit(item->dwStatusCode);
     }
-    if (record.bNoResponse != 0) visit(kNoResponseCode);
+    if (record.bNoResponse != 0) visit(PAT_NO_RESPONSE_CODE);
 }
 
 uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {
@@ -22,32 +25,24 @@ uint16_t BestPriority(const PriorityRow *table, const PrnInfoEx &record) {
     return best;
 }
 
-// Neighbour exchange keeps equal codes in their order.
-void SortAscending(GrowableArray *codes) {
-    const uint32_t count = ArrayCount(codes);
-    for (uint32_t pass = 1; pass < count; ++pass) {
-        for (uint32_t i = 1; i < count; ++i) {
-            auto *left = static_cast<uint32_t *>(ArrayAt(codes, i));
-            auto *right = static_cast<uint32_t *>(ArrayAt(codes, i + 1));
-            if (*left > *right) {
-                const uint32_t swapped = *left;
-                *left = *right;
-                *right = swapped;
-            }
-        }
-    }
+// The codes stand back to back in the array.
+void SortAscending(ArrayOf<uint32_t> &codes) {
+    const uint32_t count = codes.Count();
+    if (count < 2) return;
+    uint32_t *first = codes.At(0);
+    std::stable_sort(first, first + count);
 }
 
 }  // namespace
 
-uint32_t SelectStatusCodes(const StatusCallContext *context, GrowableArray *selectedCodes) {
+uint32_t SelectStatusCodes(const StatusCallContext *context, ArrayOf<uint32_t> &selectedCodes) {
     const PriorityRow *table = FindPriorityTable(context->sourceType);
     if (table == nullptr) return PAT_ERROR_MISSING_TABLE;
     const PrnInfoEx &record = *context->statusRecord;
     const uint16_t best = BestPriority(table, record);
     // A code that cannot be appended is left out; the selection still stands.
     ForEachEngineCode(record, [&](uint32_t code) {
-        if (LookUpPriority(table, code) == best) ArrayAppend(selectedCodes, &code);
+        if (LookUpPriority(table, code) == best) selectedCodes.Append(code);
     });
     SortAscending(selectedCodes);
     return PAT_OK;

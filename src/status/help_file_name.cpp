@@ -9,17 +9,17 @@ namespace {
 constexpr uint32_t kHelpFileNameSize = 512;
 
 // Names the file for the selected codes; this family has none to name.
-uint32_t ChooseHelpFile(const StatusCallContext &, GrowableArray *, char (&name)[kHelpFileNameSize]) {
+uint32_t ChooseHelpFile(const StatusCallContext &, ArrayOf<uint32_t> &, char (&name)[kHelpFileNameSize]) {
     name[0] = '\0';
     return PAT_OK;
 }
 
 uint32_t NameHelpFile(const StatusCallContext &context, char (&name)[kHelpFileNameSize]) {
-    GrowableArray *codes = ArrayCreate(sizeof(uint32_t), kSelectedCodesPerStep, 1);
-    if (codes == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    ArrayOf<uint32_t> codes;
+    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     uint32_t error = SelectStatusCodes(&context, codes);
     if (error == PAT_OK) error = ChooseHelpFile(context, codes, name);
-    ArrayFree(codes);
+    codes.Free();
     return error;
 }
 

@@ -6,8 +6,9 @@
 
 #include "pat.h"
 
-// Runs the status selection on the record and names the help file into
-// `text` (capacity in `*length` on entry).  `*length` receives the needed
-// length, terminator included, whenever a name was chosen.  Returns 0, 8,
-// 122, or the selection's error.
+// Runs the status selection on the record and names the help file into `text`
+// (capacity in `*length` on entry).  `*length` receives the needed length,
+// terminator included, whenever a name was chosen.  Returns PAT_OK,
+// PAT_ERROR_NOT_ENOUGH_MEMORY, PAT_ERROR_INSUFFICIENT_BUFFER, or the
+// selection's error.
 uint32_t GetStatusHelpFileName(uint32_t sourceType, const PrnInfoEx *record, char *text, uint32_t *length);

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "frame/library_state.h"
+#include "common/library_state.h"
 #include "pat.h"
 
 namespace {

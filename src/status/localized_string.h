@@ -8,13 +8,13 @@
 #include "string_maps.h"
 
 // Loads string `number` into `buffer` (capacity `size`, terminator included).
-// Returns 0, 0x20000001 when the language has no ANSI code page, or
-// 0x2000FFFF when its string block is missing or memory runs out.  A string
+// Returns PAT_OK, PAT_ERROR_UNKNOWN_LANGUAGE when the language has no ANSI code page, or
+// PAT_ERROR_MISSING_TABLE when its string block is missing or memory runs out.  A string
 // that does not fit is cut after the last whole character that does.
 uint32_t LoadLocalizedString(uint32_t number, char *buffer, uint32_t size);
 
-// Loads the string the map gives for `key`.  Returns 0, 0x2000FFFF (no map,
-// key not in the map, size 0, or the string cannot be loaded) or 0x20000001.
+// Loads the string the map gives for `key`.  Returns PAT_OK, PAT_ERROR_MISSING_TABLE (no map,
+// key not in the map, size 0, or the string cannot be loaded) or PAT_ERROR_UNKNOWN_LANGUAGE.
 // On failure the buffer holds the empty text.
 uint32_t LoadMappedString(const StringMapRow *map, uint32_t key, char *buffer, uint32_t size);
 

@@ -1,15 +1,12 @@
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "message_tables.h"
 #include "prninfo/record.h"
 #include "status_code.h"
 #include "status_selection.h"
 
 namespace {
-
-constexpr uint32_t kMisfeedCode = 42000;
-constexpr uint32_t kOptionMisfeedCode = 42001;
-constexpr uint32_t kServiceCallCode = 40800;
 
 // Detail indexes of the parts a misfeed names.
 constexpr uint32_t kDuplexUnit = 10;
@@ -18,15 +15,15 @@ constexpr uint32_t kBridgeUnitCoverRight = 8;
 constexpr uint32_t kBridgeUnitCoverLeft = 9;
 
 // Options whose presence adds the covers a misfeed may hide behind.
-const uint16_t kLowerRightCoverOptions[] = {102, 104};
-const uint16_t kBridgeUnitOptions[] = {37, 114, 115};
+const uint16_t kLowerRightCoverOptions[] = {kOptionPaperBank, kOptionLargeCapacityTray};
+const uint16_t kBridgeUnitOptions[] = {kOptionFinisher1000, kOptionFinisher3000, kOptionBookletFinisher};
 
-void AppendEntry(GrowableArray *messages, uint32_t messageCode, uint32_t detailIndex, const char *extraText = "") {
+void AppendEntry(ArrayOf<MessageEntry> &messages, uint32_t messageCode, uint32_t detailIndex, const char *extraText = "") {
     MessageEntry entry = {};
     entry.messageCode = messageCode;
     entry.detailIndex = detailIndex;
     memcpy(entry.extraText, extraText, strnlen(extraText, sizeof entry.extraText - 1));
-    ArrayAppend(messages, &entry);  // a failed append only leaves the entry out
+    messages.Append(entry);  // a failed append only leaves the entry out
 }
 
 template <size_t N>
@@ -39,7 +36,7 @@ bool HasAnyOption(const PrnInfoEx &record, const uint16_t (&optionIds)[N]) {
 void ExtractServiceCode(const PrnInfoEx &record, char (&serviceCode)[kMessageExtraTextSize]) {
     serviceCode[0] = '\0';
     const PatEngineStatusItem *item = record.pEngineStatus;
-    while (item != nullptr && item->dwStatusCode != kServiceCallCode) item = item->pNext;
+    while (item != nullptr && item->dwStatusCode != kStatusServiceCall) item = item->pNext;
     if (item == nullptr) return;
     const char *text = item->szText;
     const size_t length = strnlen(text, sizeof item->szText);
@@ -55,7 +52,7 @@ void ExtractServiceCode(const PrnInfoEx &record, char (&serviceCode)[kMessageExt
 }
 
 // Exact rows first; the wildcard rows only when no exact row exists.
-void AppendTableEntries(const MessageRow *table, uint32_t code, GrowableArray *messages) {
+void AppendTableEntries(const MessageRow *table, uint32_t code, ArrayOf<MessageEntry> &messages) {
     char decimal[kDecimalCodeSize];
     FormatStatusCode(code, decimal);
     bool anyExact = false;
@@ -70,21 +67,21 @@ void AppendTableEntries(const MessageRow *table, uint32_t code, GrowableArray *m
     }
 }
 
-void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, GrowableArray *messages) {
+void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, ArrayOf<MessageEntry> &messages) {
     const PrnInfoEx &record = *context.statusRecord;
     switch (code) {
-        case kMisfeedCode:
+        case kStatusMisfeed:
             AppendEntry(messages, code, kDuplexUnit);
             if (HasAnyOption(record, kLowerRightCoverOptions)) AppendEntry(messages, code, kLowerRightCover);
             break;
-        case kOptionMisfeedCode:
+        case kStatusOptionMisfeed:
             AppendEntry(messages, code, kDuplexUnit);
             if (HasAnyOption(record, kBridgeUnitOptions)) {
                 AppendEntry(messages, code, kBridgeUnitCoverRight);
                 AppendEntry(messages, code, kBridgeUnitCoverLeft);
             }
             break;
-        case kServiceCallCode: {
+        case kStatusServiceCall: {
             char serviceCode[kMessageExtraTextSize];
             ExtractServiceCode(record, serviceCode);
             AppendEntry(messages, code, 0, serviceCode);
@@ -96,16 +93,13 @@ void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, Growab
 
 }  // namespace
 
-uint32_t BuildMessageList(const StatusCallContext *context, GrowableArray *messages) {
-    GrowableArray *codes = ArrayCreate(sizeof(uint32_t), kSelectedCodesPerStep, 1);
-    if (codes == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+uint32_t BuildMessageList(const StatusCallContext *context, ArrayOf<MessageEntry> &messages) {
+    ArrayOf<uint32_t> codes;
+    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     const uint32_t error = SelectStatusCodes(context, codes);
     if (error == PAT_OK) {
-        ArrayCursor cursor;
-        CursorBegin(codes, &cursor);
-        uint32_t code;
-        while (CursorNext(&cursor, &code)) AppendEntriesOfCode(*context, code, messages);
+        codes.ForEach([&](uint32_t code) { AppendEntriesOfCode(*context, code, messages); });
     }
-    ArrayFree(codes);
+    codes.Free();
     return error;
 }

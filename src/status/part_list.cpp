@@ -19,33 +19,25 @@ constexpr uint32_t kSeparatorNumber = 3500;
 constexpr uint32_t kSeparatorSize = 16;
 constexpr uint32_t kPartNameSize = 256;
 
-bool HasDetail(GrowableArray *items, uint32_t detailIndex) {
-    ArrayCursor cursor;
-    CursorBegin(items, &cursor);
-    void *item;
-    while (CursorNextRef(&cursor, &item)) {
-        if (static_cast<PartListItem *>(item)->detailIndex == detailIndex) return true;
+bool HasDetail(ArrayOf<PartListItem> &items, uint32_t detailIndex) {
+    for (uint32_t i = 0; i < items.Count(); ++i) {
+        if (items.At(i)->detailIndex == detailIndex) return true;
     }
     return false;
 }
 
 // Keeps the items in row order.
-int InsertInRowOrder(GrowableArray *items, const PartListItem &item) {
-    const uint32_t count = ArrayCount(items);
-    for (uint32_t i = 1; i <= count; ++i) {
-        if (static_cast<PartListItem *>(ArrayAt(items, i))->rowPosition > item.rowPosition) {
-            return ArrayInsert(items, &item, i);
-        }
+bool InsertInRowOrder(ArrayOf<PartListItem> &items, const PartListItem &item) {
+    const uint32_t count = items.Count();
+    for (uint32_t i = 0; i < count; ++i) {
+        if (items.At(i)->rowPosition > item.rowPosition) return items.Insert(item, i);
     }
-    return ArrayAppend(items, &item);
+    return items.Append(item);
 }
 
-uint32_t CollectParts(GrowableArray *messages, const StringMapRow *partNames, GrowableArray *items) {
-    ArrayCursor cursor;
-    CursorBegin(messages, &cursor);
-    void *element;
-    while (CursorNextRef(&cursor, &element)) {
-        const MessageEntry *entry = static_cast<const MessageEntry *>(element);
+uint32_t CollectParts(ArrayOf<MessageEntry> &messages, const StringMapRow *partNames, ArrayOf<PartListItem> &items) {
+    for (uint32_t i = 0; i < messages.Count(); ++i) {
+        const MessageEntry *entry = messages.At(i);
         if (entry->detailIndex == 0 || HasDetail(items, entry->detailIndex)) continue;
         const StringMapRow *row = FindStringMapRow(partNames, entry->detailIndex);
         if (row == nullptr) return PAT_ERROR_MISSING_TABLE;
@@ -58,11 +50,9 @@ uint32_t CollectParts(GrowableArray *messages, const StringMapRow *partNames, Gr
 // A name that does not fit is left out whole, and so is every later one.
 // A name that cannot be loaded fails the whole list rather than leave a
 // list that silently lacks it.
-uint32_t JoinNames(GrowableArray *items, const char *separator, char *list, uint32_t size) {
-    ArrayCursor cursor;
-    CursorBegin(items, &cursor);
-    PartListItem item;
-    while (CursorNext(&cursor, &item)) {
+uint32_t JoinNames(ArrayOf<PartListItem> &items, const char *separator, char *list, uint32_t size) {
+    for (uint32_t i = 0; i < items.Count(); ++i) {
+        const PartListItem item = *items.At(i);
         char name[kPartNameSize];
         const uint32_t error = LoadLocalizedString(item.stringNumber, name, sizeof name);
         if (error != PAT_OK) {
@@ -79,17 +69,17 @@ uint32_t JoinNames(GrowableArray *items, const char *separator, char *list, uint
 
 }  // namespace
 
-uint32_t BuildPartList(GrowableArray *messages, char *list, uint32_t size) {
+uint32_t BuildPartList(ArrayOf<MessageEntry> &messages, char *list, uint32_t size) {
     list[0] = '\0';
-    GrowableArray *items = ArrayCreate(sizeof(PartListItem), kPartItemsPerStep, kPartItemsInitialSteps);
-    if (items == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    const StringMapRow *partNames = FindStringMap(kPartNameMaps, kShortForm);
+    ArrayOf<PartListItem> items;
+    if (!items.Create(kPartItemsPerStep, kPartItemsInitialSteps)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    const StringMapRow *partNames = FindStringMap(kPartNameMaps, PAT_TEXT_FORM_SHORT);
     char separator[kSeparatorSize];
     uint32_t error = PAT_ERROR_MISSING_TABLE;
     if (partNames != nullptr && LoadLocalizedString(kSeparatorNumber, separator, sizeof separator) == PAT_OK) {
         error = CollectParts(messages, partNames, items);
     }
     if (error == PAT_OK) error = JoinNames(items, separator, list, size);
-    ArrayFree(items);
+    items.Free();
     return error;
 }

@@ -4,9 +4,6 @@
 
 #include <stdint.h>
 
-// A printer that does not answer (the 32-bit pattern of -254).
-constexpr uint32_t kNoResponseCode = 0xFFFFFF02u;
-
 // Room for the longest decimal form, "4294967295", and its terminator.
 constexpr uint32_t kDecimalCodeSize = 11;
 

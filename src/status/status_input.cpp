@@ -7,24 +7,6 @@
 
 namespace {
 
-// The child of the root that carries the record of each source type.
-struct BaseNodeRow {
-    uint32_t sourceType;
-    uint32_t nodeId;
-};
-
-const BaseNodeRow kBaseNodeIds[] = {
-    {PAT_SOURCE_1, 1}, {PAT_SOURCE_2, 3}, {PAT_SOURCE_4, 5}, {PAT_SOURCE_8, 4}, {PAT_SOURCE_8000, 10},
-    {0xFFFFu, 0},
-};
-
-const BaseNodeRow *FindBaseNodeRow(uint32_t sourceType) {
-    for (const BaseNodeRow *row = kBaseNodeIds; row->sourceType != 0xFFFFu; ++row) {
-        if (row->sourceType == (sourceType & 0xFFFFu)) return row;
-    }
-    return nullptr;
-}
-
 // The record pointer in the first child with this id; null when the child is
 // missing or its payload is not exactly one pointer.
 const PrnInfoEx *RecordOfChild(PatInfoNode *root, uint32_t id) {
@@ -74,12 +56,12 @@ void LayOverride(const PrnInfoEx &override, PrnInfoEx &status) {
 }  // namespace
 
 uint32_t DecodeStatusInput(uint32_t sourceType, PatInfoNode *root, PrnInfoEx *statusRecord) {
-    const BaseNodeRow *baseRow = FindBaseNodeRow(sourceType);
+    const uint32_t baseNodeId = PAT_STATUS_BASE_NODE_ID(sourceType);
     uint32_t rootId = 0;
-    if (baseRow == nullptr || statusRecord == nullptr) return PAT_ERROR_INVALID_PARAMETER;
+    if (baseNodeId == 0 || statusRecord == nullptr) return PAT_ERROR_INVALID_PARAMETER;
     if (!GetNodeInfo(root, &rootId, nullptr) || rootId != PAT_TREE_STATUS_ROOT) return PAT_ERROR_INVALID_PARAMETER;
     const PrnInfoEx *override = RecordOfChild(root, PAT_TREE_STATUS_OVERRIDE);
-    const PrnInfoEx *base = RecordOfChild(root, baseRow->nodeId);
+    const PrnInfoEx *base = RecordOfChild(root, baseNodeId);
     if (!IsAcceptableRecord(override) || !IsAcceptableRecord(base)) return PAT_ERROR_INVALID_PARAMETER;
     memcpy(statusRecord, base, sizeof(PrnInfoEx));
     LayOverride(*override, *statusRecord);

@@ -6,7 +6,7 @@
 
 #include <stdint.h>
 
-#include "common/growable_array.h"
+#include "common/array_of.h"
 #include "pat.h"
 
 struct StatusCallContext {
@@ -14,10 +14,10 @@ struct StatusCallContext {
     const PrnInfoEx *statusRecord;  // read only
 };
 
-// Appends to `selectedCodes` (an array of uint32_t, expected empty) the codes
+// Appends to `selectedCodes` (expected empty) the codes
 // of the most urgent priority, ascending as unsigned numbers, duplicates kept.
-// Returns 0, or 0x2000FFFF when the source-type argument has no priority table.
-uint32_t SelectStatusCodes(const StatusCallContext *context, GrowableArray *selectedCodes);
+// Returns PAT_OK, or PAT_ERROR_MISSING_TABLE when the source-type argument has no priority table.
+uint32_t SelectStatusCodes(const StatusCallContext *context, ArrayOf<uint32_t> &selectedCodes);
 
 constexpr uint32_t kMessageExtraTextSize = 256;
 
@@ -33,7 +33,7 @@ static_assert(sizeof(MessageEntry) == 264, "message entry");
 constexpr uint32_t kSelectedCodesPerStep = 20;
 constexpr uint32_t kMessagesPerStep = 20;
 
-// Appends the message entries of every selected code to `messages` (an array
-// of MessageEntry, expected empty), in the order of the selected codes.
-// Returns 0, 8 when memory runs out, or the selection's error.
-uint32_t BuildMessageList(const StatusCallContext *context, GrowableArray *messages);
+// Appends the message entries of every selected code to `messages` (expected
+// empty), in the order of the selected codes.
+// Returns PAT_OK, PAT_ERROR_NOT_ENOUGH_MEMORY when memory runs out, or the selection's error.
+uint32_t BuildMessageList(const StatusCallContext *context, ArrayOf<MessageEntry> &messages);

@@ -9,8 +9,8 @@ namespace {
 // included, are reported as a lack of memory.
 uint32_t ComposeForRecord(uint32_t sourceType, const PrnInfoEx &status, uint32_t textForm,
                           char (&text)[kStatusTextSize]) {
-    GrowableArray *messages = ArrayCreate(sizeof(MessageEntry), kMessagesPerStep, 1);
-    if (messages == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    ArrayOf<MessageEntry> messages;
+    if (!messages.Create(kMessagesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     const StatusCallContext context = {sourceType, &status};
     uint32_t error = BuildMessageList(&context, messages);
     if (error != PAT_OK) {
@@ -18,7 +18,7 @@ uint32_t ComposeForRecord(uint32_t sourceType, const PrnInfoEx &status, uint32_t
     } else {
         error = ComposeStatusText(&context, messages, textForm, text, sizeof text);
     }
-    ArrayFree(messages);
+    messages.Free();
     return error;
 }
 

@@ -1,11 +1,11 @@
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "localized_string.h"
+#include "pat.h"
 #include "status_text.h"
 
 namespace {
-
-constexpr uint32_t kServiceCallCode = 40800;
 
 bool IsPlaceholder(const char *at) { return at[0] == '%' && at[1] == 's'; }
 
@@ -21,7 +21,7 @@ void AppendWhatFits(char *text, const char *tail, size_t capacity) {
 // The list goes in only when it leaves room for the rest of the template, so
 // the template's own characters are never cut (nor a double-byte character
 // split).
-void ExpandTemplate(const char *pattern, GrowableArray *messages, char *text, uint32_t capacity) {
+void ExpandTemplate(const char *pattern, ArrayOf<MessageEntry> &messages, char *text, uint32_t capacity) {
     size_t used = 0;
     for (const char *at = pattern; *at != '\0';) {
         if (!IsPlaceholder(at)) {
@@ -40,11 +40,11 @@ void ExpandTemplate(const char *pattern, GrowableArray *messages, char *text, ui
     text[used] = '\0';
 }
 
-uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *messages, uint32_t textForm,
+uint32_t ComposeStatusText(const StatusCallContext *context, ArrayOf<MessageEntry> &messages, uint32_t textForm,
                            char *text, uint32_t size) {
     text[0] = '\0';
-    MessageEntry first;
-    if (!ArrayGet(messages, 1, &first)) return PAT_ERROR_MISSING_TABLE;
+    if (messages.Count() == 0) return PAT_ERROR_MISSING_TABLE;
+    const MessageEntry first = *messages.At(0);
     const bool reduced = (context->sourceType & PAT_REDUCED_SET_BIT) != 0;
     const StringMapRow *map = FindStringMap(reduced ? kReducedStatusTextMaps : kStatusTextMaps, textForm);
     if (map == nullptr) return PAT_ERROR_MISSING_TABLE;
@@ -53,7 +53,7 @@ uint32_t ComposeStatusText(const StatusCallContext *context, GrowableArray *mess
     if (error != PAT_OK) return error;
     const uint32_t capacity = size < kStatusTextSize ? size : kStatusTextSize;
     ExpandTemplate(pattern, messages, text, capacity);
-    if ((textForm & 0xFFu) == kLongForm && first.messageCode == kServiceCallCode) {
+    if ((textForm & 0xFFu) == PAT_TEXT_FORM_LONG && first.messageCode == kStatusServiceCall) {
         AppendWhatFits(text, first.extraText, capacity);
     }
     return PAT_OK;

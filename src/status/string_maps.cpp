@@ -128,12 +128,12 @@ struct StringMapDirectoryRow {
 };
 
 const StringMapDirectoryRow kStringMapDirectory[] = {
-    {kStatusTextMaps, kLongForm, kLongTextMap},
-    {kStatusTextMaps, kShortForm, kShortTextMap},
-    {kReducedStatusTextMaps, kLongForm, kReducedLongTextMap},
-    {kReducedStatusTextMaps, kShortForm, kReducedShortTextMap},
-    {kPartNameMaps, kShortForm, kPartNameMap},
-    {kOptionalUnitMaps, kShortForm, kOptionalUnitMap},
+    {kStatusTextMaps, PAT_TEXT_FORM_LONG, kLongTextMap},
+    {kStatusTextMaps, PAT_TEXT_FORM_SHORT, kShortTextMap},
+    {kReducedStatusTextMaps, PAT_TEXT_FORM_LONG, kReducedLongTextMap},
+    {kReducedStatusTextMaps, PAT_TEXT_FORM_SHORT, kReducedShortTextMap},
+    {kPartNameMaps, PAT_TEXT_FORM_SHORT, kPartNameMap},
+    {kOptionalUnitMaps, PAT_TEXT_FORM_SHORT, kOptionalUnitMap},
     {0, 0, nullptr},
 };
 

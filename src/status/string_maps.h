@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+#include "pat.h"
+
 constexpr uint32_t kEndOfMap = 0xFFFFFFFFu;
 
 // Ends with the key kEndOfMap; the first row with a key wins.
@@ -18,10 +20,6 @@ enum StringMapKind : uint32_t {
     kPartNameMaps = 3,
     kOptionalUnitMaps = 4,
 };
-
-// Text forms; only the low byte of a form is compared.
-constexpr uint32_t kShortForm = 1;
-constexpr uint32_t kLongForm = 2;
 
 extern const StringMapRow kLongTextMap[];
 extern const StringMapRow kShortTextMap[];

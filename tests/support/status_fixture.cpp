@@ -71,17 +71,6 @@ TestRecord &TestRecord::NoResponse() {
     return *this;
 }
 
-uint32_t BaseNodeIdOf(uint32_t sourceType) {
-    switch (sourceType & 0xFFFFu) {
-        case PAT_SOURCE_1: return 1;
-        case PAT_SOURCE_2: return 3;
-        case PAT_SOURCE_4: return 5;
-        case PAT_SOURCE_8: return 4;
-        case PAT_SOURCE_8000: return 10;
-        default: return 0;
-    }
-}
-
 StatusTree::StatusTree(uint32_t rootId) : root_(CreateInfoNode(nullptr, rootId, nullptr, 0)) {
     EXPECT_NE(root_, nullptr);
 }
@@ -89,7 +78,7 @@ StatusTree::StatusTree(uint32_t rootId) : root_(CreateInfoNode(nullptr, rootId, 
 StatusTree::StatusTree(uint32_t sourceType, const PrnInfoEx *override, const PrnInfoEx *base)
     : StatusTree(PAT_TREE_STATUS_ROOT) {
     RecordChild(PAT_TREE_STATUS_OVERRIDE, override);
-    RecordChild(BaseNodeIdOf(sourceType), base);
+    RecordChild(PAT_STATUS_BASE_NODE_ID(sourceType), base);
 }
 
 StatusTree::~StatusTree() {

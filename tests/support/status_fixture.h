@@ -29,9 +29,6 @@ private:
     std::deque<PatDeviceItem> devices_;
 };
 
-// The id of the child that carries the base record of a source type.
-uint32_t BaseNodeIdOf(uint32_t sourceType);
-
 // Owns the nodes it creates (global heap) and frees them all at the end.
 class StatusTree {
 public:

@@ -23,7 +23,7 @@ public:
         for (uint16_t option : options) WithOption(option);
         InitNode(root_, PAT_TREE_STATUS_ROOT, nullptr, 0);
         InitNode(overrideNode_.header, PAT_TREE_STATUS_OVERRIDE, &root_, sizeof(PrnInfoEx *));
-        InitNode(baseNode_.header, BaseNodeId(sourceType), &root_, sizeof(PrnInfoEx *));
+        InitNode(baseNode_.header, PAT_STATUS_BASE_NODE_ID(sourceType), &root_, sizeof(PrnInfoEx *));
         overrideNode_.record = &override_;
         baseNode_.record = &base_;
         root_.pFirstChild = &overrideNode_.header;
@@ -61,16 +61,6 @@ public:
 
     PatInfoNode *root() { return &root_; }
     PrnInfoEx *base() { return &base_; }
-
-    static uint32_t BaseNodeId(uint32_t sourceType) {
-        switch (sourceType & 0xFFFFu) {
-            case PAT_SOURCE_1: return 1;
-            case PAT_SOURCE_2: return 3;
-            case PAT_SOURCE_4: return 5;
-            case PAT_SOURCE_8: return 4;
-            default: return 10;
-        }
-    }
 
 private:
     struct RecordNode {

@@ -91,7 +91,7 @@ TEST_F(BasicRecord, NoFlagsGiveTheSizeAndTheOptionWordsOnly) {
     record.bState = 1;
     record.dwMemoryKB = 512;
     AddEngineStatus(&record, 10003);
-    SetStringItem(&record, "pModelName", "Model");
+    SetStringItem(&record, RecordText::kModelName, "Model");
     AddTray(3, 8, 100, 1);
     for (uint16_t option : {1, 3, 7, 12, 37, 114, 115}) AddOption(option);
 
@@ -115,12 +115,12 @@ TEST_F(BasicRecord, EverySectionLandsAtItsOffset) {
     record.dwTrayWord = 0x11;
     record.dwOutBinWord = 255;
     record.dwEmulWord = 0x22;
-    SetStringItem(&record, "pModelName", "Model 4500");
-    SetStringItem(&record, "pMakerName", "Maker");
-    SetStringItem(&record, "pDescription", "Office printer");
-    SetStringItem(&record, "pSYSVersion", "1.02");
-    SetStringItem(&record, "pMainProgVersion", "4.10");
-    SetStringItem(&record, "pKMSVersion", "3010");
+    SetStringItem(&record, RecordText::kModelName, "Model 4500");
+    SetStringItem(&record, RecordText::kMakerName, "Maker");
+    SetStringItem(&record, RecordText::kDescription, "Office printer");
+    SetStringItem(&record, RecordText::kSYSVersion, "1.02");
+    SetStringItem(&record, RecordText::kMainProgVersion, "4.10");
+    SetStringItem(&record, RecordText::kKMSVersion, "3010");
     AddEngineStatus(&record, 10001);
     AddEngineStatus(&record, 10003);
     AddEngineStatus(&record, 40343);
@@ -185,7 +185,7 @@ TEST_F(BasicRecord, EachFlagFillsOnlyItsSection) {
     record.bState = 1;
     record.dwMemoryKB = 4;
     record.dwOutBinWord = 255;
-    SetStringItem(&record, "pMakerName", "Maker");
+    SetStringItem(&record, RecordText::kMakerName, "Maker");
     AddEngineStatus(&record, 10003);
     AddTray(3, 8, 100, 1);
     AddTestItem(&record.pOutBinInfo, &record.nOutBinInfo, 1);
@@ -257,23 +257,28 @@ TEST_F(BasicRecord, CountOfOneWithoutAChainIsAnEmptyEngineStatus) {
 TEST_F(BasicRecord, TextsAreCutToTheirFields) {
     struct Case {
         const char *name;
+        RecordText field;
         size_t length;
         size_t offset;
         size_t width;
         uint32_t flag;
     };
     const Case cases[] = {
-        {"pModelName", 300, 852, 256, 0x400},    {"pModelName", 255, 852, 256, 0x400},
-        {"pMakerName", 15, 1108, 16, 0x400},     {"pMakerName", 16, 1108, 16, 0x400},
-        {"pDescription", 256, 1124, 256, 0x400}, {"pSYSVersion", 40, 20, 16, 0x4},
-        {"pMainProgVersion", 16, 36, 16, 0x100}, {"pKMSVersion", 17, 52, 16, 0x100},
-        {"pKMSVersion", 0, 52, 16, 0x100},
+        {"pModelName", RecordText::kModelName, 300, 852, 256, 0x400},
+        {"pModelName", RecordText::kModelName, 255, 852, 256, 0x400},
+        {"pMakerName", RecordText::kMakerName, 15, 1108, 16, 0x400},
+        {"pMakerName", RecordText::kMakerName, 16, 1108, 16, 0x400},
+        {"pDescription", RecordText::kDescription, 256, 1124, 256, 0x400},
+        {"pSYSVersion", RecordText::kSYSVersion, 40, 20, 16, 0x4},
+        {"pMainProgVersion", RecordText::kMainProgVersion, 16, 36, 16, 0x100},
+        {"pKMSVersion", RecordText::kKMSVersion, 17, 52, 16, 0x100},
+        {"pKMSVersion", RecordText::kKMSVersion, 0, 52, 16, 0x100},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.name << " of " << c.length);
         ReleaseRecord(&record);
         std::string text(c.length, 'M');
-        SetStringItem(&record, c.name, text.c_str());
+        SetStringItem(&record, c.field, text.c_str());
         Bytes out = Flatten(record, c.flag);
         const size_t kept = c.length < c.width ? c.length : c.width - 1;
         EXPECT_EQ(std::string(reinterpret_cast<const char *>(&out.data[c.offset])), text.substr(0, kept));
@@ -313,7 +318,7 @@ TEST_F(BasicRecord, ListsAreCutToTheArrayCapacities) {
 }
 
 TEST_F(BasicRecord, AllocatesNothing) {
-    SetStringItem(&record, "pModelName", "Model");
+    SetStringItem(&record, RecordText::kModelName, "Model");
     AddEngineStatus(&record, 10003);
     AddTray(3, 8, 100, 1);
     PrnInfo basic;

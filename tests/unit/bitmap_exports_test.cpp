@@ -4,7 +4,7 @@
 
 #include <string.h>
 
-#include "frame/library_state.h"
+#include "common/library_state.h"
 #include "pat.h"
 #include "platform/platform.h"
 

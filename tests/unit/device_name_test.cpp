@@ -27,23 +27,23 @@ const uint32_t kOption830 = 830, kOption859 = 859, kOption832 = 832, kOption0 = 
 TEST(DeviceName, NamesByKindInEnglish) {
     ASSERT_EQ(PatSetLocale("EN"), 1);
     const DeviceNameCase cases[] = {
-        {"bypass tray", 1, "Bypass Tray", 0x97, 1, 0, "Bypass Tray"},
-        {"tray 3 (LCT)", 1, "Tray 3 (LCT)", 0x197, 1, 0, "Tray 3 (LCT)"},
-        {"internal shift tray", 2, "Internal Shift Tray", 0x97, 1, 0, "Internal Shift Tray"},
-        {"finisher booklet tray", 2, "Finisher Booklet Tray", 0x97, 1, 0, "Finisher Booklet Tray"},
-        {"option 830", 3, &kOption830, 0x96, 1, 0, "Tray 3 and 4"},
-        {"option 859", 3, &kOption859, 0x96, 1, 0, "Bluetooth Interface"},
-        {"kind 1 with the option check byte", 1, "Bypass Tray", 0x96, 0, 87, nullptr},
-        {"kind 3 with the name check byte", 3, &kOption830, 0x97, 0, 87, nullptr},
-        {"bin name as a tray", 1, "Internal Tray 1", 0x97, 0, 87, nullptr},
-        {"tray name as a bin", 2, "Tray 1", 0x97, 0, 87, nullptr},
-        {"names are case-sensitive", 1, "bypass tray", 0x97, 0, 87, nullptr},
-        {"null tray name", 1, nullptr, 0x97, 0, 87, nullptr},
-        {"null option code", 3, nullptr, 0x96, 0, 87, nullptr},
-        {"option without a display name", 3, &kOption832, 0x96, 0, PAT_ERROR_MISSING_TABLE, nullptr},
-        {"option 0", 3, &kOption0, 0x96, 0, PAT_ERROR_MISSING_TABLE, nullptr},
-        {"kind 0", 0, "Tray 1", 0x97, 0, 87, nullptr},
-        {"kind 4", 4, "Tray 1", 0x97, 0, 87, nullptr},
+        {"bypass tray", PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, 1, 0, "Bypass Tray"},
+        {"tray 3 (LCT)", PAT_DEVICE_NAME_TRAY, "Tray 3 (LCT)", 0x100 | PAT_CHECK_NAMED_DEVICE, 1, 0, "Tray 3 (LCT)"},
+        {"internal shift tray", PAT_DEVICE_NAME_OUTPUT_BIN, "Internal Shift Tray", PAT_CHECK_NAMED_DEVICE, 1, 0, "Internal Shift Tray"},
+        {"finisher booklet tray", PAT_DEVICE_NAME_OUTPUT_BIN, "Finisher Booklet Tray", PAT_CHECK_NAMED_DEVICE, 1, 0, "Finisher Booklet Tray"},
+        {"option 830", PAT_DEVICE_NAME_OPTION, &kOption830, PAT_CHECK_OPTION, 1, 0, "Tray 3 and 4"},
+        {"option 859", PAT_DEVICE_NAME_OPTION, &kOption859, PAT_CHECK_OPTION, 1, 0, "Bluetooth Interface"},
+        {"kind 1 with the option check byte", PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_OPTION, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"kind 3 with the name check byte", PAT_DEVICE_NAME_OPTION, &kOption830, PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"bin name as a tray", PAT_DEVICE_NAME_TRAY, "Internal Tray 1", PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"tray name as a bin", PAT_DEVICE_NAME_OUTPUT_BIN, "Tray 1", PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"names are case-sensitive", PAT_DEVICE_NAME_TRAY, "bypass tray", PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"null tray name", PAT_DEVICE_NAME_TRAY, nullptr, PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"null option code", PAT_DEVICE_NAME_OPTION, nullptr, PAT_CHECK_OPTION, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"option without a display name", PAT_DEVICE_NAME_OPTION, &kOption832, PAT_CHECK_OPTION, 0, PAT_ERROR_MISSING_TABLE, nullptr},
+        {"option 0", PAT_DEVICE_NAME_OPTION, &kOption0, PAT_CHECK_OPTION, 0, PAT_ERROR_MISSING_TABLE, nullptr},
+        {"kind 0", 0, "Tray 1", PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
+        {"kind 4", 4, "Tray 1", PAT_CHECK_NAMED_DEVICE, 0, PAT_ERROR_INVALID_PARAMETER, nullptr},
     };
     for (const DeviceNameCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -67,32 +67,32 @@ TEST(DeviceName, LengthRules) {
     char text[16];
     memset(text, '#', sizeof text);
     uint32_t length = 0;
-    EXPECT_EQ(PatGetDeviceName(1, "Bypass Tray", 0x97, nullptr, &length), 0);
+    EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, nullptr, &length), 0);
     EXPECT_EQ(GetLastError(), 122u);
     EXPECT_EQ(length, 12u);
     length = 11;
-    EXPECT_EQ(PatGetDeviceName(1, "Bypass Tray", 0x97, text, &length), 0);
+    EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, text, &length), 0);
     EXPECT_EQ(GetLastError(), 122u);
     EXPECT_EQ(length, 12u);
     EXPECT_EQ(text[0], '#');
-    EXPECT_EQ(PatGetDeviceName(1, "Bypass Tray", 0x97, text, &length), 1);
+    EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, text, &length), 1);
     EXPECT_STREQ(text, "Bypass Tray");
     length = 100;
-    EXPECT_EQ(PatGetDeviceName(1, "Bypass Tray", 0x97, nullptr, &length), 0) << "never written through null";
+    EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, nullptr, &length), 0) << "never written through null";
     EXPECT_EQ(GetLastError(), 122u);
-    EXPECT_EQ(PatGetDeviceName(1, "Bypass Tray", 0x97, text, nullptr), 0);
-    EXPECT_EQ(GetLastError(), 87u);
+    EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Bypass Tray", PAT_CHECK_NAMED_DEVICE, text, nullptr), 0);
+    EXPECT_EQ(GetLastError(), PAT_ERROR_INVALID_PARAMETER);
 }
 
 TEST(DeviceName, FollowsTheCurrentLanguage) {
     ASSERT_EQ(PatSetLocale("DE"), 1);
     char german[64];
     uint32_t length = sizeof german;
-    ASSERT_EQ(PatGetDeviceName(3, &kOption830, 0x96, german, &length), 1);
+    ASSERT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_OPTION, &kOption830, PAT_CHECK_OPTION, german, &length), 1);
     ASSERT_EQ(PatSetLocale("JP"), 1);
     char japanese[64];
     length = sizeof japanese;
-    ASSERT_EQ(PatGetDeviceName(2, "Internal Tray 1", 0x97, japanese, &length), 1);
+    ASSERT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_OUTPUT_BIN, "Internal Tray 1", PAT_CHECK_NAMED_DEVICE, japanese, &length), 1);
     EXPECT_STRNE(german, "Tray 3 and 4");
     EXPECT_NE(static_cast<unsigned char>(japanese[0]) & 0x80, 0) << "code page 932 text";
     ASSERT_EQ(PatSetLocale("EN"), 1);
@@ -103,9 +103,9 @@ TEST(DeviceName, NothingLeftBehindWhenMemoryRunsOut) {
     SweepAllocationFailures([](long) {
         char text[64];
         uint32_t length = sizeof text;
-        EXPECT_EQ(PatGetDeviceName(3, &kOption859, 0x96, text, &length), 1);
+        EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_OPTION, &kOption859, PAT_CHECK_OPTION, text, &length), 1);
         length = sizeof text;
-        EXPECT_EQ(PatGetDeviceName(1, "Tray 4", 0x97, text, &length), 1);
+        EXPECT_EQ(PatGetDeviceName(PAT_DEVICE_NAME_TRAY, "Tray 4", PAT_CHECK_NAMED_DEVICE, text, &length), 1);
     });
 }
 

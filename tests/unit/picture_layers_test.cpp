@@ -140,11 +140,12 @@ struct OptionChain {
 
 Lines Collect(std::initializer_list<uint16_t> options, std::initializer_list<uint32_t> codes) {
     OptionChain chain(options);
-    GrowableArray *codeList = ArrayCreate(sizeof(uint32_t), 20, 1);
-    for (uint32_t code : codes) ArrayAppend(codeList, &code);
+    ArrayOf<uint32_t> codeList;
+    EXPECT_TRUE(codeList.Create(20, 1));
+    for (uint32_t code : codes) codeList.Append(code);
     LayerBuffer layers;
     CollectLayers(&chain.record, codeList, layers.buffer);
-    ArrayFree(codeList);
+    codeList.Free();
     return layers.Text();
 }
 

@@ -11,7 +11,7 @@
 #include "pat.h"
 #include "platform/linux/heap_hooks.h"
 #include "platform/platform.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 #include "support/alloc_sweep.h"
 #include "support/record_fixture.h"
@@ -321,7 +321,7 @@ TEST_F(PMInfoConversion, GeneralBlockSetsIdentityMemoryAndEmptiesTheDescription)
     PatPMGeneralBlock general{"Model 4500", "1.02", 67108864, 0, "Maker"};
     PatPMInfoH info{};
     info.pGeneral = &general;
-    SetStringItem(&record, "pDescription", "old description");
+    SetStringItem(&record, RecordText::kDescription, "old description");
     record.bModelIndex = 3;
     ASSERT_EQ(Convert(0x8000, &info, 'h', PAT_PM_FLAG_STATUS), 1);
     EXPECT_STREQ(record.pModelName, "Model 4500");

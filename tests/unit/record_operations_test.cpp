@@ -3,6 +3,8 @@
 #include <stddef.h>
 #include <string.h>
 
+#include <type_traits>
+
 #include "platform/platform.h"
 #include "prninfo/record.h"
 #include "support/alloc_sweep.h"
@@ -18,16 +20,17 @@ size_t OffsetIn(const PrnInfoEx &record, const void *field) {
 TEST(RecordNames, ListNamesResolveToTheirHeadAndCountFields) {
     struct Case {
         const char *name;
+        RecordList list;
         size_t countOffset;
         size_t headOffset;
     };
     const Case cases[] = {
-#define LIST_FIELDS(name, count) {#name, offsetof(PrnInfoEx, count), offsetof(PrnInfoEx, name)}
-        LIST_FIELDS(pEngineStatus, nEngineStatus), LIST_FIELDS(pLoadedEmul, nLoadedEmul),
-        LIST_FIELDS(pLoadedFont, nLoadedFont),     LIST_FIELDS(pTrayInfo, nTrayInfo),
-        LIST_FIELDS(pOutBinInfo, nOutBinInfo),     LIST_FIELDS(pDeviceInfo, nDeviceInfo),
-        LIST_FIELDS(pEmulUniqInfo, nEmulUniqInfo), LIST_FIELDS(pCounterInfo, nCounterInfo),
-        LIST_FIELDS(pSupplyInfo, nSupplyInfo),     LIST_FIELDS(pColorCorrection, nColorCorrection),
+#define LIST_FIELDS(name, count) {"p" #name, RecordList::k##name, offsetof(PrnInfoEx, count), offsetof(PrnInfoEx, p##name)}
+        LIST_FIELDS(EngineStatus, nEngineStatus), LIST_FIELDS(LoadedEmul, nLoadedEmul),
+        LIST_FIELDS(LoadedFont, nLoadedFont),     LIST_FIELDS(TrayInfo, nTrayInfo),
+        LIST_FIELDS(OutBinInfo, nOutBinInfo),     LIST_FIELDS(DeviceInfo, nDeviceInfo),
+        LIST_FIELDS(EmulUniqInfo, nEmulUniqInfo), LIST_FIELDS(CounterInfo, nCounterInfo),
+        LIST_FIELDS(SupplyInfo, nSupplyInfo),     LIST_FIELDS(ColorCorrection, nColorCorrection),
 #undef LIST_FIELDS
     };
     PrnInfoEx record = MakeRecord();
@@ -35,8 +38,7 @@ TEST(RecordNames, ListNamesResolveToTheirHeadAndCountFields) {
         SCOPED_TRACE(c.name);
         PatItem marker{};
         *reinterpret_cast<PatItem **>(reinterpret_cast<uint8_t *>(&record) + c.headOffset) = &marker;
-        ItemListHandle handle{};
-        ASSERT_EQ(GetItemList(&record, c.name, &handle), 1);
+        const ItemListHandle handle = GetItemList(&record, c.list);
         EXPECT_EQ(OffsetIn(record, handle.headField), c.headOffset);
         EXPECT_EQ(OffsetIn(record, handle.countField), c.countOffset);
         EXPECT_EQ(handle.head, &marker);
@@ -44,54 +46,47 @@ TEST(RecordNames, ListNamesResolveToTheirHeadAndCountFields) {
     }
 }
 
-TEST(RecordNames, OnlyExactListNamesResolveAndTheHandleIsLeftAlone) {
-    const char *const refused[] = {"ptrayinfo", "pTrayInfo ", "pTray", "pModelName", "", nullptr};
-    PrnInfoEx record = MakeRecord();
-    for (const char *name : refused) {
-        ItemListHandle handle{reinterpret_cast<PatItem *>(1), nullptr, nullptr};
-        EXPECT_EQ(GetItemList(&record, name, &handle), 0) << (name ? name : "(null)");
-        EXPECT_EQ(handle.head, reinterpret_cast<PatItem *>(1));
-    }
-}
+// A list or text is named by its enumerator only: a misspelt name, a text
+// for a list or a list for a text does not compile.
+static_assert(!std::is_convertible<const char *, RecordList>::value, "lists are not named by strings");
+static_assert(!std::is_convertible<const char *, RecordText>::value, "texts are not named by strings");
+static_assert(!std::is_convertible<RecordText, RecordList>::value, "a text is no list");
+static_assert(!std::is_convertible<RecordList, RecordText>::value, "a list is no text");
+static_assert(sizeof kAllRecordLists / sizeof kAllRecordLists[0] == 10, "the record has ten lists");
 
 TEST(RecordLists, AppendLinksAtTheEndAndCountsEachItem) {
     PrnInfoEx record = MakeRecord();
     PatItem *first = AllocItem(kTrayItemSize);
     PatItem *second = AllocItem(kTrayItemSize);
-    ASSERT_EQ(AppendItem(&record, "pTrayInfo", first), 1);
+    ASSERT_EQ(AppendItem(&record, RecordList::kTrayInfo, first), PAT_OK);
     EXPECT_EQ(reinterpret_cast<PatItem *>(record.pTrayInfo), first);
     EXPECT_EQ(record.nTrayInfo, 1u);
-    ASSERT_EQ(AppendItem(&record, "pTrayInfo", second), 1);
+    ASSERT_EQ(AppendItem(&record, RecordList::kTrayInfo, second), PAT_OK);
     EXPECT_EQ(reinterpret_cast<PatItem *>(record.pTrayInfo), first);
     EXPECT_EQ(first->pNext, second);
     EXPECT_EQ(record.nTrayInfo, 2u);
     ReleaseRecord(&record);
 }
 
-TEST(RecordLists, AppendRefusesUnknownNamesAndNullItems) {
+TEST(RecordLists, AppendRefusesNullItems) {
     PrnInfoEx record = MakeRecord();
-    PatItem *item = AllocItem(kDeviceItemSize);
-    EXPECT_EQ(AppendItem(&record, "pModelName", item), 0);
-    EXPECT_EQ(AppendItem(&record, "pdeviceinfo", item), 0);
-    EXPECT_EQ(AppendItem(&record, "pDeviceInfo", nullptr), 0);
+    EXPECT_EQ(AppendItem(&record, RecordList::kDeviceInfo, nullptr), PAT_ERROR_INVALID_PARAMETER);
     EXPECT_EQ(record.nDeviceInfo, 0u);
     EXPECT_EQ(record.pDeviceInfo, nullptr);
-    FreeItemChain(item);
 }
 
 TEST(RecordLists, ClearReleasesEveryItemAndIsHarmlessWhenEmpty) {
     PrnInfoEx record = MakeRecord();
-    EXPECT_EQ(ClearItemList(&record, "pOutBinInfo"), 1);
+    ClearItemList(&record, RecordList::kOutBinInfo);
     EXPECT_EQ(record.pOutBinInfo, nullptr);
     EXPECT_EQ(record.nOutBinInfo, 0u);
 
-    for (int i = 0; i < 3; ++i) AppendItem(&record, "pOutBinInfo", AllocItem(kOutBinItemSize));
-    AppendItem(&record, "pLoadedFont", AllocItem(kLoadedFontItemSize));
-    EXPECT_EQ(ClearItemList(&record, "pOutBinInfo"), 1);
+    for (int i = 0; i < 3; ++i) AppendItem(&record, RecordList::kOutBinInfo, AllocItem(kOutBinItemSize));
+    AppendItem(&record, RecordList::kLoadedFont, AllocItem(kLoadedFontItemSize));
+    ClearItemList(&record, RecordList::kOutBinInfo);
     EXPECT_EQ(record.pOutBinInfo, nullptr);
     EXPECT_EQ(record.nOutBinInfo, 0u);
     EXPECT_EQ(record.nLoadedFont, 1u);  // other lists untouched
-    EXPECT_EQ(ClearItemList(&record, "OutBinInfo"), 0);
     ReleaseRecord(&record);
 }
 
@@ -100,26 +95,27 @@ TEST(RecordLists, ClearReleasesTheBlocks) {
         PrnInfoEx record = MakeRecord();
         for (int i = 0; i < 4; ++i) {
             PatItem *item = AllocItem(kCounterItemSize);
-            if (item != nullptr) AppendItem(&record, "pCounterInfo", item);
+            if (item != nullptr) AppendItem(&record, RecordList::kCounterInfo, item);
         }
         ExpectCountsMatchChains(record);
-        ClearItemList(&record, "pCounterInfo");
+        ClearItemList(&record, RecordList::kCounterInfo);
     });
 }
 
 TEST(RecordTexts, EachTextNameWritesItsOwnField) {
     struct Case {
         const char *name;
+        RecordText field;
         size_t offset;
     };
-#define TEXT_FIELD(name) {#name, offsetof(PrnInfoEx, name)}
-    const Case cases[] = {TEXT_FIELD(pModelName),  TEXT_FIELD(pMakerName),       TEXT_FIELD(pDescription),
-                          TEXT_FIELD(pSYSVersion), TEXT_FIELD(pMainProgVersion), TEXT_FIELD(pKMSVersion)};
+#define TEXT_FIELD(name) {"p" #name, RecordText::k##name, offsetof(PrnInfoEx, p##name)}
+    const Case cases[] = {TEXT_FIELD(ModelName),  TEXT_FIELD(MakerName),       TEXT_FIELD(Description),
+                          TEXT_FIELD(SYSVersion), TEXT_FIELD(MainProgVersion), TEXT_FIELD(KMSVersion)};
 #undef TEXT_FIELD
     PrnInfoEx record = MakeRecord();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(SetStringItem(&record, c.name, c.name), 1);
+        ASSERT_EQ(SetStringItem(&record, c.field, c.name), PAT_OK);
         char *text = *reinterpret_cast<char **>(reinterpret_cast<uint8_t *>(&record) + c.offset);
         ASSERT_NE(text, nullptr);
         EXPECT_STREQ(text, c.name);
@@ -128,27 +124,24 @@ TEST(RecordTexts, EachTextNameWritesItsOwnField) {
     ReleaseRecord(&record);
 }
 
-TEST(RecordTexts, UnknownNamesAndNullTextChangeNothing) {
+TEST(RecordTexts, NullTextIsRefusedAndChangesNothing) {
     PrnInfoEx record = MakeRecord();
     const PrnInfoEx before = record;
-    EXPECT_EQ(SetStringItem(&record, "pkmsversion", "1.0"), 0);
-    EXPECT_EQ(SetStringItem(&record, "pTrayInfo", "1.0"), 0);
-    EXPECT_EQ(SetStringItem(&record, nullptr, "1.0"), 0);
-    EXPECT_EQ(SetStringItem(&record, "pKMSVersion", nullptr), 0);
+    EXPECT_EQ(SetStringItem(&record, RecordText::kKMSVersion, nullptr), PAT_ERROR_INVALID_PARAMETER);
     EXPECT_EQ(memcmp(&record, &before, sizeof record), 0);
 }
 
 TEST(RecordTexts, ReplacingReleasesTheOldCopyAndFailureKeepsIt) {
     SweepAllocationFailures([](long failAt) {
         PrnInfoEx record = MakeRecord();
-        const int first = SetStringItem(&record, "pKMSVersion", "1.00");
-        const int second = SetStringItem(&record, "pKMSVersion", "2.00");
+        const uint32_t first = SetStringItem(&record, RecordText::kKMSVersion, "1.00");
+        const uint32_t second = SetStringItem(&record, RecordText::kKMSVersion, "2.00");
         if (failAt == 0) {
-            EXPECT_EQ(first, 1);
-            EXPECT_EQ(second, 1);
+            EXPECT_EQ(first, PAT_OK);
+            EXPECT_EQ(second, PAT_OK);
             EXPECT_STREQ(record.pKMSVersion, "2.00");
         } else if (failAt == 2) {
-            EXPECT_EQ(second, 0);
+            EXPECT_EQ(second, PAT_ERROR_NOT_ENOUGH_MEMORY);
             EXPECT_STREQ(record.pKMSVersion, "1.00");
         }
         ReleaseRecord(&record);

@@ -46,9 +46,9 @@ struct Digest {
 void DigestTokens(const std::string &text, bool bounded, uint32_t capacity, Digest *digest) {
     ReplyTokenizer tokenizer;
     if (bounded) {
-        TokenizerInitBounded(&tokenizer, text.data(), static_cast<uint32_t>(text.size()));
+        TokenizerInit(&tokenizer, BoundText(text.data(), static_cast<uint32_t>(text.size())));
     } else {
-        TokenizerInit(&tokenizer, text.c_str());
+        TokenizerInit(&tokenizer, BoundText(text.c_str(), static_cast<uint32_t>(text.size() + 1)));
     }
     char buffer[100] = {};
     for (size_t calls = 0; calls < 8 * (text.size() + 2); ++calls) {

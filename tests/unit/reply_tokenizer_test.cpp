@@ -20,10 +20,13 @@ std::ostream &operator<<(std::ostream &os, const Token &t) {
     return os << "(" << t.kind << " \"" << t.text << "\" r" << t.result << ")";
 }
 
+// A NUL-ended text, its terminator inside the bounds.
+BoundedText Terminated(const char *text) { return BoundText(text, static_cast<uint32_t>(strlen(text) + 1)); }
+
 // Every token up to and including the first end, as the dispatcher reads them.
 std::vector<Token> Tokens(const char *text, uint32_t capacity = 33) {
     ReplyTokenizer tokenizer;
-    TokenizerInit(&tokenizer, text);
+    TokenizerInit(&tokenizer, Terminated(text));
     std::vector<Token> out;
     std::vector<char> buffer(capacity, '\0');
     for (int guard = 0; guard < 1000; ++guard) {
@@ -173,7 +176,7 @@ TEST(ReplyTokenizer, AfterAnErrorTheNextCommandLineIsFound) {
 TEST(ReplyTokenizer, EndIsStickyAndCleanOnlyBetweenCommands) {
     ReplyTokenizer tokenizer;
     const char *text = "@PJL INFO";
-    TokenizerInit(&tokenizer, text);
+    TokenizerInit(&tokenizer, Terminated(text));
     char buffer[33];
     int32_t kind = 0;
     EXPECT_EQ(TokenizerNext(&tokenizer, buffer, sizeof buffer, &kind), 0u);
@@ -226,7 +229,7 @@ TEST(ReplyTokenizer, ScanKeepsControlCharactersInsideWordsAndStopsOnEnders) {
     for (const ScanCase &c : cases) {
         SCOPED_TRACE(c.text);
         ReplyTokenizer tokenizer;
-        TokenizerInit(&tokenizer, c.text);
+        TokenizerInit(&tokenizer, Terminated(c.text));
         char buffer[33];
         EXPECT_EQ(TokenizerScan(&tokenizer, buffer, sizeof buffer, c.wordKind), c.kind);
         EXPECT_STREQ(buffer, c.token);
@@ -238,7 +241,7 @@ TEST(ReplyTokenizer, BoundedTextEndsAtItsLength) {
     // No NUL within the bound: the bytes beyond it must not be read as text.
     const char bytes[] = "@PJL INFO CONFIG\r\nKEY=VALUE\r\n\fTRAILING GARBAGE @PJL INFO X";
     ReplyTokenizer tokenizer;
-    TokenizerInitBounded(&tokenizer, bytes, 30);  // ends just after the form feed
+    TokenizerInit(&tokenizer, BoundText(bytes, 30));  // ends just after the form feed
     char buffer[33];
     int32_t kind = 0;
     std::vector<int32_t> kinds;
@@ -252,7 +255,7 @@ TEST(ReplyTokenizer, BoundedTextEndsAtItsLength) {
     EXPECT_EQ(tokenizer.cursor, bytes + 30);
 
     // A bound inside "@PJL" does not find it.
-    TokenizerInitBounded(&tokenizer, bytes, 3);
+    TokenizerInit(&tokenizer, BoundText(bytes, 3));
     EXPECT_EQ(TokenizerNext(&tokenizer, buffer, sizeof buffer, &kind), 0u);
     EXPECT_EQ(kind, TOKEN_END);
     EXPECT_EQ(tokenizer.cursor, bytes + 3);

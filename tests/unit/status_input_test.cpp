@@ -42,11 +42,18 @@ PrnInfoEx Decode(uint32_t sourceType, const StatusTree &tree, uint32_t expectedR
 }
 
 TEST(StatusInput, BaseNodeIdFollowsTheSourceType) {
-    const uint32_t sourceTypes[] = {0x1, 0x2, 0x4, 0x8, 0x8000, 0x80000004u};
-    for (uint32_t sourceType : sourceTypes) {
+    // Only the low 16 bits of a source type choose the base node.
+    const struct {
+        uint32_t sourceType, baseNodeId;
+    } cases[] = {{0x1, PAT_NODE_STATUS_BASE_1},       {0x2, PAT_NODE_STATUS_BASE_2},
+                 {0x4, PAT_NODE_STATUS_BASE_4},       {0x8, PAT_NODE_STATUS_BASE_8},
+                 {0x8000, PAT_NODE_STATUS_BASE_8000}, {0x80000004u, PAT_NODE_STATUS_BASE_4}};
+    for (const auto &c : cases) {
+        const uint32_t sourceType = c.sourceType;
         SCOPED_TRACE(testing::Message() << std::hex << sourceType);
         PrnInfoEx records[5];
-        const uint32_t ids[5] = {1, 3, 4, 5, 10};
+        const uint32_t ids[5] = {PAT_NODE_STATUS_BASE_1, PAT_NODE_STATUS_BASE_2, PAT_NODE_STATUS_BASE_8, PAT_NODE_STATUS_BASE_4,
+                                 PAT_NODE_STATUS_BASE_8000};
         StatusTree tree;
         tree.RecordChild(PAT_TREE_STATUS_OVERRIDE, EmptyOverride());
         for (int i = 0; i < 5; ++i) {
@@ -54,8 +61,7 @@ TEST(StatusInput, BaseNodeIdFollowsTheSourceType) {
             tree.RecordChild(ids[i], &records[i]);
         }
         const PrnInfoEx status = Decode(sourceType, tree);
-        const uint32_t wanted = BaseNodeIdOf(sourceType);
-        const int index = static_cast<int>(std::find(ids, ids + 5, wanted) - ids);
+        const int index = static_cast<int>(std::find(ids, ids + 5, c.baseNodeId) - ids);
         EXPECT_EQ(status.pModelName, records[index].pModelName);
     }
 }

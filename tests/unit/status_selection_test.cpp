@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr uint32_t kNR = kNoResponseCode;
+constexpr uint32_t kNR = PAT_NO_RESPONSE_CODE;
 
 TEST(CodePattern, MatchesLowercaseAsAnyCharacterAndNeedsEqualLength) {
     const struct {
@@ -58,12 +58,9 @@ TEST(LookUpPriority, ExactRowBeatsAnEarlierWildcardRow) {
     EXPECT_EQ(LookUpPriority(wildcardOnly, 41000), 7) << "the first matching wildcard row wins";
 }
 
-std::vector<uint32_t> Codes(GrowableArray *array) {
+std::vector<uint32_t> Codes(ArrayOf<uint32_t> &array) {
     std::vector<uint32_t> out;
-    ArrayCursor cursor;
-    CursorBegin(array, &cursor);
-    uint32_t code;
-    while (CursorNext(&cursor, &code)) out.push_back(code);
+    array.ForEach([&](uint32_t code) { out.push_back(code); });
     return out;
 }
 
@@ -97,10 +94,11 @@ TEST(SelectStatusCodes, KeepsTheMostUrgentCodesSortedAscending) {
         for (uint32_t code : c.engineCodes) input.WithStatus(code);
         if (c.noResponse) input.NoResponse();
         const StatusCallContext context = {c.sourceType, &input.record};
-        GrowableArray *selected = ArrayCreate(4, kSelectedCodesPerStep, 1);
+        ArrayOf<uint32_t> selected;
+        ASSERT_TRUE(selected.Create(kSelectedCodesPerStep, 1));
         EXPECT_EQ(SelectStatusCodes(&context, selected), 0u);
         EXPECT_EQ(Codes(selected), c.selected);
-        ArrayFree(selected);
+        selected.Free();
     }
 }
 
@@ -109,10 +107,11 @@ TEST(SelectStatusCodes, SourceTypeWithoutTableSelectsNothing) {
     input.WithStatus(10001).NoResponse();
     for (uint32_t sourceType : {0x8000u, 0x80008000u}) {
         const StatusCallContext context = {sourceType, &input.record};
-        GrowableArray *selected = ArrayCreate(4, kSelectedCodesPerStep, 1);
+        ArrayOf<uint32_t> selected;
+        ASSERT_TRUE(selected.Create(kSelectedCodesPerStep, 1));
         EXPECT_EQ(SelectStatusCodes(&context, selected), PAT_ERROR_MISSING_TABLE);
-        EXPECT_EQ(ArrayCount(selected), 0u);
-        ArrayFree(selected);
+        EXPECT_EQ(selected.Count(), 0u);
+        selected.Free();
     }
 }
 
@@ -122,10 +121,11 @@ TEST(SelectStatusCodes, FollowsTheChainWhateverItsCountSays) {
     const StatusCallContext context = {1, &input.record};
     for (uint32_t count : {0u, 1u, 1000u}) {
         input.record.nEngineStatus = count;
-        GrowableArray *selected = ArrayCreate(4, kSelectedCodesPerStep, 1);
+        ArrayOf<uint32_t> selected;
+        ASSERT_TRUE(selected.Create(kSelectedCodesPerStep, 1));
         EXPECT_EQ(SelectStatusCodes(&context, selected), 0u);
         EXPECT_EQ(Codes(selected), (std::vector<uint32_t>{10073, 10075})) << "count " << count;
-        ArrayFree(selected);
+        selected.Free();
     }
 }
 
@@ -137,10 +137,11 @@ TEST(SelectStatusCodes, ManyCodesGrowTheArrayAndStaySorted) {
         expected.insert(expected.begin(), 99999 - i * 7);
     }
     const StatusCallContext context = {2, &input.record};
-    GrowableArray *selected = ArrayCreate(4, kSelectedCodesPerStep, 1);
+    ArrayOf<uint32_t> selected;
+        ASSERT_TRUE(selected.Create(kSelectedCodesPerStep, 1));
     EXPECT_EQ(SelectStatusCodes(&context, selected), 0u);
     EXPECT_EQ(Codes(selected), expected);
-    ArrayFree(selected);
+    selected.Free();
 }
 
 struct Message {
@@ -156,14 +157,14 @@ std::ostream &operator<<(std::ostream &os, const Message &m) {
 
 std::vector<Message> MessagesOf(uint32_t sourceType, const TestRecord &input, uint32_t expectedResult = 0) {
     const StatusCallContext context = {sourceType, &input.record};
-    GrowableArray *messages = ArrayCreate(sizeof(MessageEntry), kMessagesPerStep, 1);
+    ArrayOf<MessageEntry> messages;
+    EXPECT_TRUE(messages.Create(kMessagesPerStep, 1));
     EXPECT_EQ(BuildMessageList(&context, messages), expectedResult);
     std::vector<Message> out;
-    ArrayCursor cursor;
-    CursorBegin(messages, &cursor);
-    MessageEntry entry;
-    while (CursorNext(&cursor, &entry)) out.push_back({entry.messageCode, entry.detailIndex, entry.extraText});
-    ArrayFree(messages);
+    messages.ForEach([&](const MessageEntry &entry) {
+        out.push_back({entry.messageCode, entry.detailIndex, entry.extraText});
+    });
+    messages.Free();
     return out;
 }
 
@@ -253,12 +254,12 @@ TEST(BuildMessageList, FailedAllocationsLeaveNothingBehind) {
     input.WithStatuses({42009, 42009, 41000});
     const StatusCallContext context = {1, &input.record};
     const long allocations = SweepAllocationFailures([&](long failAt) {
-        GrowableArray *messages = ArrayCreate(sizeof(MessageEntry), 1, 1);
-        if (messages == nullptr) return;
+        ArrayOf<MessageEntry> messages;
+        if (!messages.Create(1, 1)) return;
         const uint32_t result = BuildMessageList(&context, messages);
         EXPECT_TRUE(result == 0 || result == PAT_ERROR_NOT_ENOUGH_MEMORY) << result;
-        if (failAt == 0) EXPECT_EQ(ArrayCount(messages), 4u);
-        ArrayFree(messages);
+        if (failAt == 0) EXPECT_EQ(messages.Count(), 4u);
+        messages.Free();
     });
     EXPECT_GT(allocations, 2);
 }

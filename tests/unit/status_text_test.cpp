@@ -132,14 +132,14 @@ class Composition : public testing::Test {
 protected:
     void SetUp() override {
         PatSetLocale("EN");
-        messages_ = ArrayCreate(sizeof(MessageEntry), kMessagesPerStep, 1);
+        ASSERT_TRUE(messages_.Create(kMessagesPerStep, 1));
     }
-    void TearDown() override { ArrayFree(messages_); }
+    void TearDown() override { messages_.Free(); }
     void AddMessage(uint32_t code, uint32_t detail) {
         MessageEntry entry = {};
         entry.messageCode = code;
         entry.detailIndex = detail;
-        ASSERT_EQ(ArrayAppend(messages_, &entry), 1);
+        ASSERT_TRUE(messages_.Append(entry));
     }
     std::string Expand(const char *pattern, uint32_t capacity = kStatusTextSize) {
         std::vector<char> text(capacity + 8, '#');
@@ -147,7 +147,7 @@ protected:
         EXPECT_EQ(text[capacity + 1], '#');
         return text.data();
     }
-    GrowableArray *messages_ = nullptr;
+    ArrayOf<MessageEntry> messages_;
 };
 
 TEST_F(Composition, EveryPlaceholderGetsTheSameList) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/library_state.h"
+#include "common/library_state.h"
 #include "pat.h"
 #include "status/localized_string.h"
 #include "status/string_maps.h"
@@ -159,21 +159,21 @@ TEST(LocalizedString, LanguageWithoutCodePageOrBlock) {
 TEST(LoadMappedString, KeysAndFailures) {
     ASSERT_EQ(PatSetLocale("EN"), 1);
     char text[64] = "unchanged";
-    EXPECT_EQ(LoadMappedString(FindStringMap(kStatusTextMaps, kShortForm), 42001, text, sizeof text), PAT_OK);
+    EXPECT_EQ(LoadMappedString(FindStringMap(kStatusTextMaps, PAT_TEXT_FORM_SHORT), 42001, text, sizeof text), PAT_OK);
     EXPECT_STREQ(text, "Paper Misfeed");
-    EXPECT_EQ(LoadMappedString(FindStringMap(kPartNameMaps, kShortForm), 28, text, sizeof text), PAT_OK);
+    EXPECT_EQ(LoadMappedString(FindStringMap(kPartNameMaps, PAT_TEXT_FORM_SHORT), 28, text, sizeof text), PAT_OK);
     EXPECT_STREQ(text, "Upper Right Cover");
     EXPECT_EQ(LoadMappedString(FindStringMap(kOptionalUnitMaps, 0x101), 854, text, sizeof text), PAT_OK);
     EXPECT_STREQ(text, "USB Board");
-    EXPECT_EQ(LoadMappedString(FindStringMap(kReducedStatusTextMaps, kLongForm), 10001, text, sizeof text), PAT_OK);
+    EXPECT_EQ(LoadMappedString(FindStringMap(kReducedStatusTextMaps, PAT_TEXT_FORM_LONG), 10001, text, sizeof text), PAT_OK);
     EXPECT_STREQ(text, "");
-    EXPECT_EQ(LoadMappedString(FindStringMap(kStatusTextMaps, kShortForm), 42002, text, sizeof text),
+    EXPECT_EQ(LoadMappedString(FindStringMap(kStatusTextMaps, PAT_TEXT_FORM_SHORT), 42002, text, sizeof text),
               PAT_ERROR_MISSING_TABLE);
     EXPECT_STREQ(text, "");
     EXPECT_EQ(LoadMappedString(nullptr, 42001, text, sizeof text), PAT_ERROR_MISSING_TABLE);
     EXPECT_EQ(LoadMappedString(kShortTextMap, 42001, text, 0), PAT_ERROR_MISSING_TABLE);
     EXPECT_EQ(FindStringMap(kStatusTextMaps, 3), nullptr);
-    EXPECT_EQ(FindStringMap(kPartNameMaps, kLongForm), nullptr);
+    EXPECT_EQ(FindStringMap(kPartNameMaps, PAT_TEXT_FORM_LONG), nullptr);
     EXPECT_EQ(FindStringMap(kStatusTextMaps, 0x102), kLongTextMap);
 }
 

@@ -1,4 +1,4 @@
-#include "library_state.h"
+#include "common/library_state.h"
 
 namespace {
 HMODULE g_module = nullptr;

@@ -1,8 +1,9 @@
 // Output bins and installed options from peripheral information.
+#include "common/family_codes.h"
 #include "prninfo/device_name_tables.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {
@@ -10,14 +11,13 @@ namespace {
 constexpr uint32_t kBinStatusFull = 0x1;
 constexpr uint16_t kBinStateReady = 0;
 constexpr uint16_t kBinStateFull = 2;
-constexpr uint32_t kOutBinWordRebuilt = 255;
 
 }  // namespace
 
 uint32_t OutBinStep(PrnInfoEx *record, const PatPMList *entries) {
     const PatPMList *list = PresentList(entries);
     if (list == nullptr) return PAT_OK;
-    ClearItemList(record, "pOutBinInfo");
+    ClearItemList(record, RecordList::kOutBinInfo);
     for (uint32_t i = 0; i < list->nEntries; ++i) {
         const auto *entry = ListEntry<PatPMOutBinEntry>(list, i);
         if (entry == nullptr) continue;
@@ -26,7 +26,7 @@ uint32_t OutBinStep(PrnInfoEx *record, const PatPMList *entries) {
         item->wId = static_cast<uint16_t>(DeviceNameId(kOutBinNameTable, PresentText(entry->pName)));
         const bool full = !IsAbsentNumber(entry->dwStatus) && (entry->dwStatus & kBinStatusFull) != 0;
         item->wState = full ? kBinStateFull : kBinStateReady;
-        AppendItem(record, "pOutBinInfo", reinterpret_cast<PatItem *>(item));
+        AppendItem(record, RecordList::kOutBinInfo, reinterpret_cast<PatItem *>(item));
     }
     record->dwOutBinWord = kOutBinWordRebuilt;
     return PAT_OK;
@@ -35,14 +35,14 @@ uint32_t OutBinStep(PrnInfoEx *record, const PatPMList *entries) {
 uint32_t OptionStep(PrnInfoEx *record, const PatPMList *entries) {
     const PatPMList *list = PresentList(entries);
     if (list == nullptr) return PAT_OK;
-    ClearItemList(record, "pDeviceInfo");
+    ClearItemList(record, RecordList::kDeviceInfo);
     for (uint32_t i = 0; i < list->nEntries; ++i) {
         const auto *entry = ListEntry<PatPMOptionEntry>(list, i);
         if (entry == nullptr) continue;
         PatItem *item = AllocItem(kDeviceItemSize);
         if (item == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
         if (!IsAbsentNumber(entry->dwCode)) item->wId = static_cast<uint16_t>(LookupCode(entry->dwCode, kOptionCodeTable));
-        AppendItem(record, "pDeviceInfo", item);
+        AppendItem(record, RecordList::kDeviceInfo, item);
     }
     return PAT_OK;
 }

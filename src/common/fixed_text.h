@@ -1,10 +1,11 @@
-// Copying a text into a fixed-width character field.
+// Copying a text into a fixed-width character field of a record item.
 #pragma once
 
 #include <stddef.h>
 #include <string.h>
 
-// Copies at most width - 1 characters and always ends the field with a NUL.
+// Copies at most width - 1 characters of `text` into `field` (`width` bytes)
+// and always ends the field with a NUL.
 inline void CopyTextCut(char *field, size_t width, const char *text) {
     if (width == 0) return;
     size_t length = 0;

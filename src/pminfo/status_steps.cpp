@@ -1,24 +1,21 @@
 // Status and engine status from peripheral information.
-#include "prninfo/fixed_text.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "common/family_codes.h"
+#include "common/fixed_text.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {
 
-constexpr uint32_t kReadyStatusCode = 10001;
 constexpr uint32_t kSeverityError = 3;
 
 uint8_t Bit(uint32_t word, unsigned bit) { return static_cast<uint8_t>((word >> bit) & 1u); }
 
-// AddEngineStatus drops a code it cannot store; a status source whose
-// condition went unrecorded must not be reported as read, so the loss
-// becomes an error here.
+// A status source whose condition went unrecorded must not be reported as
+// read, so a code the record cannot store is an error here.
 uint32_t AddEngineStatusOrFail(PrnInfoEx *record, uint32_t code) {
-    const uint32_t before = record->nEngineStatus;
-    AddEngineStatus(record, code);
-    return record->nEngineStatus == before ? PAT_ERROR_NOT_ENOUGH_MEMORY : PAT_OK;
+    return AddEngineStatus(record, code) != nullptr ? PAT_OK : PAT_ERROR_NOT_ENOUGH_MEMORY;
 }
 
 }  // namespace
@@ -54,12 +51,9 @@ uint32_t EngineStatusStep(PrnInfoEx *record, const PatPMList *entries) {
     for (uint32_t i = 0; i < list->nEntries; ++i) {
         const auto *entry = ListEntry<PatPMEngineStatusEntry>(list, i);
         if (entry == nullptr) continue;
-        auto *item = reinterpret_cast<PatEngineStatusItem *>(AllocItem(kEngineStatusItemSize));
+        PatEngineStatusItem *item = AddEngineStatus(record, entry->dwCode);
         if (item == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-        item->wId = static_cast<uint16_t>(entry->dwCode);
-        item->dwStatusCode = entry->dwCode;
         if (const char *text = PresentText(entry->pText)) CopyTextCut(item->szText, text);
-        AppendItem(record, "pEngineStatus", reinterpret_cast<PatItem *>(item));
         if (IsAbsentNumber(entry->dwSeverity) || entry->dwSeverity == kSeverityError) record->bHasError = 1;
     }
     return PAT_OK;
@@ -67,5 +61,5 @@ uint32_t EngineStatusStep(PrnInfoEx *record, const PatPMList *entries) {
 
 uint32_t DefaultStatusStep(PrnInfoEx *record) {
     if (record->nEngineStatus != 0) return PAT_OK;
-    return AddEngineStatusOrFail(record, kReadyStatusCode);
+    return AddEngineStatusOrFail(record, kStatusReady);
 }

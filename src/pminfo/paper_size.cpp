@@ -1,6 +1,6 @@
 // Paper sizes recognised from a tray's reported dimensions.
 #include "pat.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 
 namespace {
 

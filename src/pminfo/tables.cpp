@@ -1,5 +1,6 @@
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/tables.h"
 
+#include "common/family_codes.h"
 #include "pat.h"
 
 uint32_t LookupCode(uint32_t key, const CodeTableRow *table) {
@@ -12,9 +13,11 @@ uint32_t LookupCode(uint32_t key, const CodeTableRow *table) {
 
 // Option codes of the host to option ids of this family.
 const CodeTableRow kOptionCodeTable[] = {
-    {830, 102}, {831, 104}, {832, 16},  {833, 144}, {834, 131},
-    {835, 1},   {836, 37},  {837, 114}, {838, 115}, {839, 7},
-    {840, 12},  {841, 132}, {842, 133}, {843, 134}, {850, 3},
+    {830, kOptionPaperBank},    {831, kOptionLargeCapacityTray}, {832, kOptionBypassTray},
+    {833, kOptionDocumentFeeder}, {834, kOptionBridgeUnit},      {835, kOptionDuplex},
+    {836, kOptionFinisher1000}, {837, kOptionFinisher3000},      {838, kOptionBookletFinisher},
+    {839, kOptionOneBinTray},   {840, kOptionPunchJp2},          {841, kOptionPunchUs},
+    {842, kOptionPunchJp2Eu4},  {843, kOptionPunchNeu4},         {850, kOptionDisk},
     {0xFFFFFFFFu, 0},
 };
 

@@ -1,8 +1,8 @@
 // Input trays from peripheral information, in either of the host's layouts.
 #include "prninfo/device_name_tables.h"
-#include "prninfo/pminfo_input.h"
-#include "prninfo/pminfo_steps.h"
-#include "prninfo/pminfo_tables.h"
+#include "pminfo/input.h"
+#include "pminfo/steps.h"
+#include "pminfo/tables.h"
 #include "prninfo/record.h"
 
 namespace {
@@ -56,7 +56,7 @@ uint32_t StoredFlags(uint32_t flags, bool layoutA) {
     return layoutA ? flags & ~kTrayFlagNoPaperSize : flags;
 }
 
-// Memory exhaustion here is reported as 87, as the host expects from a tray step.
+// Memory exhaustion here is reported as PAT_ERROR_INVALID_PARAMETER, as the host expects from a tray step.
 uint32_t AddTray(PrnInfoEx *record, const TrayFacts &tray, bool layoutA) {
     auto *item = reinterpret_cast<PatTrayItem *>(AllocItem(kTrayItemSize));
     if (item == nullptr) return PAT_ERROR_INVALID_PARAMETER;
@@ -65,7 +65,7 @@ uint32_t AddTray(PrnInfoEx *record, const TrayFacts &tray, bool layoutA) {
     item->wLevel = LevelOf(tray.status);
     item->wMediaType = MediaTypeOf(tray, layoutA);
     item->dwFlags = StoredFlags(tray.flags, layoutA);
-    AppendItem(record, "pTrayInfo", reinterpret_cast<PatItem *>(item));
+    AppendItem(record, RecordList::kTrayInfo, reinterpret_cast<PatItem *>(item));
     return PAT_OK;
 }
 
@@ -96,7 +96,7 @@ uint32_t AddTrays(PrnInfoEx *record, const PatPMList *list, bool layoutA) {
 uint32_t TrayStepLayoutA(PrnInfoEx *record, const PatPMList *entries) {
     const PatPMList *list = PresentList(entries);
     if (list == nullptr) return PAT_OK;
-    ClearItemList(record, "pTrayInfo");
+    ClearItemList(record, RecordList::kTrayInfo);
     return AddTrays<PatPMTrayEntryA>(record, list, true);
 }
 

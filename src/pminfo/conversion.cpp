@@ -1,6 +1,6 @@
-#include "prninfo/pminfo_conversion.h"
+#include "pminfo/conversion.h"
 
-#include "prninfo/pminfo_steps.h"
+#include "pminfo/steps.h"
 #include "prninfo/record.h"
 
 namespace {
@@ -17,7 +17,7 @@ bool Has(uint32_t flags, uint32_t flag) { return (flags & flag) != 0; }
     } while (0)
 
 uint32_t ConvertSource1(uint32_t source, const PatPMInfoD &info, uint32_t flags, PrnInfoEx *record) {
-    if (Has(flags, PAT_PM_FLAG_STATUS | PAT_PM_FLAG_ENGINE)) ClearItemList(record, "pEngineStatus");
+    if (Has(flags, PAT_PM_FLAG_STATUS | PAT_PM_FLAG_ENGINE)) ClearItemList(record, RecordList::kEngineStatus);
     RUN_STEP(PAT_PM_FLAG_STATUS, StatusWordStep(record, info.pStatus, source));
     RUN_STEP(PAT_PM_FLAG_EMUL_BINS, EmulationStep(record, info.pEmulations));
     RUN_STEP(PAT_PM_FLAG_FONTS, FontStep(record, info.pFonts));
@@ -36,7 +36,7 @@ uint32_t ConvertSource248(uint32_t source, const PatPMInfoE &info, uint32_t flag
 
 uint32_t ConvertSource8000(const PatPMInfoH &info, uint32_t flags, PrnInfoEx *record) {
     RUN_STEP(PAT_PM_FLAG_STATUS, GeneralStep(record, info.pGeneral));
-    if (Has(flags, PAT_PM_FLAG_ENGINE | PAT_PM_FLAG_TRAYS_B)) ClearItemList(record, "pTrayInfo");
+    if (Has(flags, PAT_PM_FLAG_ENGINE | PAT_PM_FLAG_TRAYS_B)) ClearItemList(record, RecordList::kTrayInfo);
     RUN_STEP(PAT_PM_FLAG_ENGINE, TrayStepLayoutA(record, info.pTraysA));
     RUN_STEP(PAT_PM_FLAG_TRAYS_B, TrayStepLayoutB(record, info.pTraysB));
     RUN_STEP(PAT_PM_FLAG_EMUL_BINS, OutBinStep(record, info.pOutBins));

@@ -1,0 +1,200 @@
+// The record operations: where each list and text lives in the record, item
+// chains, texts, engine statuses, installed options and name tables.
+#include "prninfo/record.h"
+
+#include <stddef.h>
+#include <string.h>
+
+#include "common/family_codes.h"
+#include "platform/platform.h"
+
+namespace {
+
+struct ListFieldRow {
+    size_t headOffset;
+    size_t countOffset;
+};
+
+#define PAT_LIST_ROW(head, count) {offsetof(PrnInfoEx, head), offsetof(PrnInfoEx, count)}
+
+// In RecordList order.
+const ListFieldRow kListFields[] = {
+    PAT_LIST_ROW(pEngineStatus, nEngineStatus), PAT_LIST_ROW(pLoadedEmul, nLoadedEmul),
+    PAT_LIST_ROW(pLoadedFont, nLoadedFont),     PAT_LIST_ROW(pTrayInfo, nTrayInfo),
+    PAT_LIST_ROW(pOutBinInfo, nOutBinInfo),     PAT_LIST_ROW(pDeviceInfo, nDeviceInfo),
+    PAT_LIST_ROW(pEmulUniqInfo, nEmulUniqInfo), PAT_LIST_ROW(pCounterInfo, nCounterInfo),
+    PAT_LIST_ROW(pSupplyInfo, nSupplyInfo),     PAT_LIST_ROW(pColorCorrection, nColorCorrection),
+};
+static_assert(sizeof kListFields / sizeof kListFields[0] == sizeof kAllRecordLists / sizeof kAllRecordLists[0],
+              "one row per list");
+
+// In RecordText order.
+const size_t kTextFields[] = {
+    offsetof(PrnInfoEx, pModelName),  offsetof(PrnInfoEx, pMakerName),       offsetof(PrnInfoEx, pDescription),
+    offsetof(PrnInfoEx, pSYSVersion), offsetof(PrnInfoEx, pMainProgVersion), offsetof(PrnInfoEx, pKMSVersion),
+};
+static_assert(sizeof kTextFields / sizeof kTextFields[0] == static_cast<size_t>(RecordText::kKMSVersion) + 1,
+              "one row per text");
+
+}  // namespace
+
+// ---- Lists ----------------------------------------------------------------
+
+ItemListHandle GetItemList(PrnInfoEx *record, RecordList list) {
+    const ListFieldRow &row = kListFields[static_cast<uint32_t>(list)];
+    auto *base = reinterpret_cast<uint8_t *>(record);
+    ItemListHandle handle;
+    handle.headField = reinterpret_cast<PatItem **>(base + row.headOffset);
+    handle.countField = reinterpret_cast<uint32_t *>(base + row.countOffset);
+    handle.head = *handle.headField;
+    return handle;
+}
+
+uint32_t AppendItem(PrnInfoEx *record, RecordList list, PatItem *item) {
+    if (item == nullptr) return PAT_ERROR_INVALID_PARAMETER;
+    const ItemListHandle handle = GetItemList(record, list);
+    *handle.headField = AppendToChain(handle.head, item);
+    ++*handle.countField;
+    return PAT_OK;
+}
+
+void ClearItemList(PrnInfoEx *record, RecordList list) {
+    const ItemListHandle handle = GetItemList(record, list);
+    FreeItemChain(handle.head);
+    *handle.headField = nullptr;
+    *handle.countField = 0;
+}
+
+uint32_t CheckRecordLists(const PrnInfoEx *record) {
+    for (RecordList list : kAllRecordLists) {
+        if (CheckItemChain(GetItemList(const_cast<PrnInfoEx *>(record), list).head) != PAT_OK) {
+            return PAT_ERROR_INVALID_PARAMETER;
+        }
+    }
+    return PAT_OK;
+}
+
+// ---- Texts ----------------------------------------------------------------
+
+uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text) {
+    if (text == nullptr) return PAT_ERROR_INVALID_PARAMETER;
+    const size_t size = strlen(text) + 1;
+    // The copy is made before the old text is released, so a record whose
+    // update failed for lack of memory still holds its previous text.
+    auto *copy = static_cast<char *>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)));
+    if (copy == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    memcpy(copy, text, size);
+    auto **slot = reinterpret_cast<char **>(reinterpret_cast<uint8_t *>(record) +
+                                            kTextFields[static_cast<uint32_t>(field)]);
+    if (*slot != nullptr) GlobalFree(*slot);
+    *slot = copy;
+    return PAT_OK;
+}
+
+uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version) {
+    if (version == nullptr) return PAT_OK;
+    if (emulationId == kEmulationMainProgram) return SetStringItem(record, RecordText::kMainProgVersion, version);
+    if (emulationId == kEmulationKms) return SetStringItem(record, RecordText::kKMSVersion, version);
+    return PAT_OK;
+}
+
+// ---- Item chains ----------------------------------------------------------
+
+PatItem *AllocItem(uint32_t itemSize) {
+    // Anything smaller could not hold the common header written below.
+    if (itemSize < offsetof(PatItem, wId) + sizeof(uint16_t)) return nullptr;
+    auto *item = static_cast<PatItem *>(GlobalAlloc(GPTR, itemSize));
+    if (item == nullptr) return nullptr;
+    item->pNext = nullptr;
+    item->dwSize = itemSize;
+    return item;
+}
+
+void FreeItemChain(PatItem *first) {
+    while (first != nullptr) {
+        PatItem *next = first->pNext;
+        GlobalFree(first);
+        first = next;
+    }
+}
+
+PatItem *AppendToChain(PatItem *first, PatItem *item) {
+    if (first == nullptr) return item;
+    PatItem *last = first;
+    while (last->pNext != nullptr) last = last->pNext;
+    last->pNext = item;
+    return first;
+}
+
+uint32_t CheckItemChain(const PatItem *first) {
+    uint32_t items = 0;
+    for (const PatItem *item = first; item != nullptr; item = item->pNext) {
+        if (++items > PAT_MAX_CHAIN_ITEMS) return PAT_ERROR_INVALID_PARAMETER;
+    }
+    return PAT_OK;
+}
+
+PatItem *FindItemById(PatItem *first, uint32_t id) {
+    for (PatItem *item = first; item != nullptr; item = item->pNext) {
+        if (static_cast<uint32_t>(item->wId) == id) return item;
+    }
+    return nullptr;
+}
+
+PatItem *FindOrAddItem(PatItem **headField, uint32_t itemSize, uint32_t id, uint32_t *countField) {
+    const uint16_t key = static_cast<uint16_t>(id);
+    PatItem *found = FindItemById(*headField, key);
+    if (found != nullptr) return found;
+    PatItem *item = AllocItem(itemSize);
+    if (item == nullptr) return nullptr;
+    item->wId = key;
+    *headField = AppendToChain(*headField, item);
+    ++*countField;
+    return item;
+}
+
+// ---- Engine statuses --------------------------------------------------------
+
+PatEngineStatusItem *AddEngineStatus(PrnInfoEx *record, uint32_t statusCode) {
+    auto *item = reinterpret_cast<PatEngineStatusItem *>(AllocItem(kEngineStatusItemSize));
+    if (item == nullptr) return nullptr;
+    item->wId = static_cast<uint16_t>(statusCode);
+    item->dwStatusCode = statusCode;
+    AppendItem(record, RecordList::kEngineStatus, reinterpret_cast<PatItem *>(item));
+    return item;
+}
+
+int IsErrorClassStatus(uint32_t statusCode) {
+    if (statusCode == 10002) return 1;
+    if (statusCode < 40001 || statusCode > 49999) return 0;
+    // Conditions in the error range that do not stop the printer.
+    if (statusCode == 40342) return 0;
+    if (statusCode >= 40440 && statusCode <= 40443) return 0;
+    return 1;
+}
+
+// ---- Installed options: the pDeviceInfo list keyed by option id -------------
+
+int HasDeviceInfo(const PrnInfoEx *record, uint32_t optionId) {
+    PatItem *devices = reinterpret_cast<PatItem *>(record->pDeviceInfo);
+    return FindItemById(devices, static_cast<uint16_t>(optionId)) != nullptr ? 1 : 0;
+}
+
+int HasAnyDeviceInfo(const PrnInfoEx *record, const uint16_t *optionIds, uint32_t idCount) {
+    if (optionIds == nullptr) return 0;
+    for (uint32_t i = 0; i < idCount; ++i) {
+        if (HasDeviceInfo(record, optionIds[i])) return 1;
+    }
+    return 0;
+}
+
+// ---- Name tables: keyword vocabularies ended by a row carrying the default ---
+
+uint32_t LookupName(const char *text, const NameTableRow *table) {
+    if (text == nullptr || table == nullptr) return 0xFFFFFFFFu;
+    const NameTableRow *row = table;
+    for (; row->name != nullptr; ++row) {
+        if (strcmp(row->name, text) == 0) return row->value;
+    }
+    return row->value;
+}
