@@ -63,10 +63,6 @@ std::string SocketErrorText(int error) { return strerror(error); }
 
 NativeSocket Native(intptr_t s) { return static_cast<NativeSocket>(s); }
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 timeval TimevalOf(double seconds) {
     seconds = std::max(0.0, seconds);
     timeval t;
@@ -160,23 +156,14 @@ bool PrinterConnection::Send(const std::string &text, std::string *error) {
     return true;
 }
 
-ReceiveEnd PrinterConnection::Receive(int answers, double timeoutSeconds, std::string *reply) {
-    const auto start = std::chrono::steady_clock::now();
-    int closed = 0;
-    while (closed < answers) {
-        if (closedByPeer_) return ReceiveEnd::Closed;
-        const double left = timeoutSeconds - SecondsSince(start);
-        if (left <= 0 || !WaitFor(socket_, false, left)) return ReceiveEnd::TimedOut;
-        char buffer[4096];
-        const auto n = recv(Native(socket_), buffer, sizeof buffer, 0);
-        if (n < 0 && Interrupted(LastSocketError())) continue;
-        if (n < 0) return ReceiveEnd::Failed;
-        if (n == 0) closedByPeer_ = true;
-        if (reply->size() + static_cast<size_t>(n) > kMaxReplyBytes) return ReceiveEnd::TooLong;
-        reply->append(buffer, static_cast<size_t>(n));
-        closed += CountFormFeeds(buffer, static_cast<size_t>(n));
-    }
-    return ReceiveEnd::Complete;
+bool PrinterConnection::WaitReadable(double seconds) { return WaitFor(socket_, false, seconds); }
+
+PrinterTransport::ReadOutcome PrinterConnection::ReadSome(char *buffer, size_t capacity, size_t *got) {
+    const auto n = recv(Native(socket_), buffer, static_cast<SendLength>(capacity), 0);
+    if (n < 0) return Interrupted(LastSocketError()) ? ReadOutcome::Retry : ReadOutcome::Failed;
+    if (n == 0) return ReadOutcome::Closed;
+    *got = static_cast<size_t>(n);
+    return ReadOutcome::Data;
 }
 
 bool SplitHostAndPort(const std::string &address, int defaultPort, std::string *host, int *port) {

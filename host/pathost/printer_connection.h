@@ -18,17 +18,12 @@ public:
     bool Connect(const std::string &host, int port, double timeoutSeconds, std::string *error);
     bool Send(const std::string &text, std::string *error) override;
 
-    // Appends what arrives to *reply until `answers` form feeds have come
-    // (counting from this call), or the printer closes, or `timeoutSeconds`
-    // pass, or the reply would grow past kMaxReplyBytes.  A connection that was closed stays closed for later calls.
-    ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply) override;
-
-    // The printer closed the connection (some take one job per connection).
-    bool ClosedByPeer() const override { return closedByPeer_; }
+protected:
+    bool WaitReadable(double seconds) override;
+    ReadOutcome ReadSome(char *buffer, size_t capacity, size_t *got) override;
 
 private:
     intptr_t socket_;
-    bool closedByPeer_ = false;
 };
 
 // "HOST[:PORT]", HOST a name or an IPv4 address, or "[IPv6][:PORT]" (a bare

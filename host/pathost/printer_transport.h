@@ -5,6 +5,7 @@
 
 #include <stddef.h>
 
+#include <chrono>
 #include <string>
 
 enum class ReceiveEnd {
@@ -31,15 +32,27 @@ public:
     // (counting from this call), or the printer closes, or `timeoutSeconds`
     // pass, or the reply would grow past kMaxReplyBytes.  A transport that
     // was closed stays closed for later calls.
-    virtual ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply) = 0;
+    ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply);
 
     // The printer closed the connection (some take one job per connection).
-    virtual bool ClosedByPeer() const = 0;
+    bool ClosedByPeer() const { return closedByPeer_; }
+
+protected:
+    enum class ReadOutcome {
+        Data,    // *got bytes arrived
+        Retry,   // nothing this time (interrupted, or not ready after all)
+        Closed,  // the printer closed the connection, or went away
+        Failed,  // the connection broke
+    };
+
+    // Waits up to `seconds` for something to read; false on timeout.
+    virtual bool WaitReadable(double seconds) = 0;
+    // Reads what has arrived, at most `capacity` bytes.
+    virtual ReadOutcome ReadSome(char *buffer, size_t capacity, size_t *got) = 0;
+
+private:
+    bool closedByPeer_ = false;
 };
 
-// Counts the form feeds that close answers in `size` bytes.
-inline int CountFormFeeds(const char *bytes, size_t size) {
-    int count = 0;
-    for (size_t i = 0; i < size; ++i) count += bytes[i] == '\f';
-    return count;
-}
+// Seconds from `start` to now, for deadlines.
+double SecondsSince(std::chrono::steady_clock::time_point start);

@@ -22,10 +22,6 @@ namespace {
 // among the kernel's exported ones, so the number is spelt out here.
 #define PAT_LPIOC_GET_DEVICE_ID(length) _IOC(_IOC_READ, 'P', 1, length)
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Waits up to `seconds` for the port to become readable (or writable).
 bool WaitFor(int fd, short events, double seconds) {
     struct pollfd entry = {fd, events, 0};
@@ -44,13 +40,14 @@ public:
     UsbPrinterPort &operator=(const UsbPrinterPort &) = delete;
 
     bool Send(const std::string &text, std::string *error) override;
-    ReceiveEnd Receive(int answers, double timeoutSeconds, std::string *reply) override;
-    bool ClosedByPeer() const override { return closedByPeer_; }
+
+protected:
+    bool WaitReadable(double seconds) override { return WaitFor(fd_, POLLIN, seconds); }
+    ReadOutcome ReadSome(char *buffer, size_t capacity, size_t *got) override;
 
 private:
     int fd_;
     double timeoutSeconds_;
-    bool closedByPeer_ = false;
 };
 
 bool UsbPrinterPort::Send(const std::string &text, std::string *error) {
@@ -75,29 +72,17 @@ bool UsbPrinterPort::Send(const std::string &text, std::string *error) {
     return true;
 }
 
-ReceiveEnd UsbPrinterPort::Receive(int answers, double timeoutSeconds, std::string *reply) {
-    const auto start = std::chrono::steady_clock::now();
-    int closed = 0;
-    while (closed < answers) {
-        if (closedByPeer_) return ReceiveEnd::Closed;
-        const double left = timeoutSeconds - SecondsSince(start);
-        if (left <= 0 || !WaitFor(fd_, POLLIN, left)) return ReceiveEnd::TimedOut;
-        char buffer[4096];
-        const ssize_t n = read(fd_, buffer, sizeof buffer);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        // A printer unplugged (or the far side of a stand-in closed): EIO
-        // on a pseudo-terminal, ENODEV on the driver's port.
-        if (n < 0 && (errno == EIO || errno == ENODEV)) closedByPeer_ = true;
-        else if (n < 0) return ReceiveEnd::Failed;
-        if (n <= 0) {
-            closedByPeer_ = true;
-            continue;
-        }
-        if (reply->size() + static_cast<size_t>(n) > kMaxReplyBytes) return ReceiveEnd::TooLong;
-        reply->append(buffer, static_cast<size_t>(n));
-        closed += CountFormFeeds(buffer, static_cast<size_t>(n));
+PrinterTransport::ReadOutcome UsbPrinterPort::ReadSome(char *buffer, size_t capacity, size_t *got) {
+    const ssize_t n = read(fd_, buffer, capacity);
+    if (n > 0) {
+        *got = static_cast<size_t>(n);
+        return ReadOutcome::Data;
     }
-    return ReceiveEnd::Complete;
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) return ReadOutcome::Retry;
+    // A printer unplugged (or the far side of a stand-in closed): EIO on a
+    // pseudo-terminal, ENODEV on the driver's port.
+    if (n == 0 || errno == EIO || errno == ENODEV) return ReadOutcome::Closed;
+    return ReadOutcome::Failed;
 }
 
 }  // namespace
