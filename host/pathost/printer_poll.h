@@ -14,7 +14,8 @@
 enum class PollOutcome { Interpreted, Refused, NoPrinter };
 
 struct PrinterPoll {
-    PrinterPoll(const PatExports &e, const HostOptions &o, const std::string &address);
+    // The printer at `index` of the options' printers.
+    PrinterPoll(const PatExports &e, const HostOptions &o, size_t index);
 
     const PatExports &exports;
     const HostOptions &options;
@@ -23,6 +24,7 @@ struct PrinterPoll {
     std::string host;
     int port = 0;
     bool addressValid = false;
+    std::string deviceIdFile;   // its --device-id-file, read again at every poll
     std::string givenDeviceId;  // --device-id or --device-id-file
     std::unique_ptr<PrinterConnection> connection;  // null until the first query
     // Of the latest poll:
