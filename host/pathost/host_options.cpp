@@ -136,22 +136,22 @@ std::string PlainQuotes(std::string text) {
     return text;
 }
 
+// The commands that poll a list of printers.
+bool TakesPrinterList(const std::string &command) { return command == "watch" || command == "serve"; }
+
 bool TakeWords(const std::vector<std::string> &words, HostOptions *o, std::string *error) {
     if (words.empty()) return true;
     o->command = words[0];
     o->printers.assign(words.begin() + 1, words.end());
     if (!o->printers.empty()) o->address = o->printers[0];
-    const bool manyPrinters = o->command == "watch" || o->command == "serve";
-    const size_t allowed = manyPrinters ? o->printers.size() : o->command == "poll" ? 1 : 0;
+    const size_t allowed = TakesPrinterList(o->command) ? o->printers.size() : o->command == "poll" ? 1 : 0;
     if (o->printers.size() > allowed) *error = "unexpected argument " + o->printers[allowed];
     return error->empty();
 }
 
 bool CheckCommand(const HostOptions &o, std::string *error) {
     if (o.command == "poll" && o.address.empty()) *error = "poll needs HOST[:PORT]";
-    else if ((o.command == "watch" || o.command == "serve") && o.printers.empty()) {
-        *error = o.command + " needs HOST[:PORT]...";
-    }
+    else if (TakesPrinterList(o.command) && o.printers.empty()) *error = o.command + " needs HOST[:PORT]...";
     else if (o.command == "replay" && o.replyFile.empty()) *error = "replay needs --reply FILE";
     else if (o.command == "status" && o.stateFile.empty()) *error = "status needs --state FILE";
     else if (o.command != "poll" && o.command != "watch" && o.command != "serve" && o.command != "replay" &&
