@@ -14,7 +14,7 @@ language chosen, follow the scripted printer's changes, and show markup as
 text; the endpoints answer 404 and 400 where they should, and the server
 ends cleanly on SIGINT.
 
---update also saves the page as docs/pictures/status-page.png.
+--update also saves the page as docs/screenshots/status-page.png.
 Exit 77 (skipped) when chromium is not installed.
 """
 import argparse
@@ -37,7 +37,7 @@ import host_e2e  # noqa: E402
 from host_e2e import Failure, Simulator, check, host, require_success, sample_path  # noqa: E402
 
 ROOT = host_e2e.ROOT
-SCREENSHOT = os.path.join(ROOT, "docs", "pictures", "status-page.png")
+SCREENSHOT = os.path.join(ROOT, "docs", "screenshots", "status-page.png")
 # A device ID's texts are the printer's to choose: this one must show as text.
 MARKUP = '<img src=x onerror="window.injected=1"><b>bold</b> & "quoted" </p>'
 WAIT = 30
@@ -411,7 +411,7 @@ def run(args):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", required=True, help="the build folder of pathost and patsim")
-    parser.add_argument("--update", action="store_true", help="save the screenshot into docs/pictures/")
+    parser.add_argument("--update", action="store_true", help="save the screenshot into docs/screenshots/")
     args = parser.parse_args()
     args.build = os.path.abspath(args.build)
     try:
