@@ -11,6 +11,8 @@ const int kExitNoPrinter = 3;  // no printer could be reached, or it did not ans
 
 int RunPoll(const PatExports &exports, const HostOptions &options);
 int RunWatch(const PatExports &exports, const HostOptions &options);
+// The status page; in builds without the HTTP server, a message saying so.
+int RunServe(const PatExports &exports, const HostOptions &options);
 // The watch loop alone: `rounds` polls of every printer (0: until SIGINT or
 // SIGTERM), changes or JSON on standard output.
 int WatchPrinters(const PatExports &exports, const HostOptions &options, long rounds);
@@ -21,9 +23,10 @@ int RunStatus(const PatExports &exports, const HostOptions &options);
 // themselves: no printer's device ID is longer than this.
 const size_t kMaxDeviceIdLength = 65535 - 2;
 
-// The device ID of --device-id or --device-id-file; false, with the reason,
-// when the file cannot be read or the device ID is longer than kMaxDeviceIdLength.
-bool LoadDeviceId(const HostOptions &options, std::string *deviceId, std::string *error);
+// The device ID of --device-id, or of `file` (a --device-id-file) when it
+// names one; false, with the reason, when the file cannot be read or the
+// device ID is longer than kMaxDeviceIdLength.
+bool LoadDeviceId(const HostOptions &options, const std::string &file, std::string *deviceId, std::string *error);
 
 // The whole content of a file; false when it cannot be read.
 bool ReadWholeFile(const std::string &path, std::string *content);

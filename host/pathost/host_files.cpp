@@ -19,11 +19,11 @@ bool WriteWholeFile(const std::string &path, const std::string &content) {
     return static_cast<bool>(file.flush());
 }
 
-bool LoadDeviceId(const HostOptions &options, std::string *deviceId, std::string *error) {
+bool LoadDeviceId(const HostOptions &options, const std::string &file, std::string *deviceId, std::string *error) {
     *deviceId = options.deviceId;
-    if (!options.deviceIdFile.empty()) {
-        if (!ReadWholeFile(options.deviceIdFile, deviceId)) {
-            *error = options.deviceIdFile + ": cannot be read";
+    if (!file.empty()) {
+        if (!ReadWholeFile(file, deviceId)) {
+            *error = file + ": cannot be read";
             return false;
         }
         // A device ID is one line; the file may end it.

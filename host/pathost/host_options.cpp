@@ -9,6 +9,7 @@
 const char kHostUsage[] =
     "usage: pathost poll HOST[:PORT] [options]      poll a printer over raw TCP (port 9100)\n"
     "       pathost watch HOST[:PORT]... [options]  poll printers every interval, print changes\n"
+    "       pathost serve HOST[:PORT]... [options]  poll printers every interval, show them on a web page\n"
     "       pathost replay --reply FILE [options]   interpret a captured reply, offline\n"
     "       pathost status --state FILE [options]   show the status of a described printer state\n"
     "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]:9100);\n"
@@ -19,13 +20,16 @@ const char kHostUsage[] =
     "                         the reduced status set (default 1)\n"
     "  --flags N              item selection flags of the query (default 0xA051E)\n"
     "  --device-id TEXT       the printer's IEEE 1284 device ID (default: asked by SNMP)\n"
-    "  --device-id-file FILE  the same, read from a file\n"
+    "  --device-id-file FILE  the same, read from a file at every poll; watch, serve:\n"
+    "                         one for all printers, or given once per printer\n"
     "  --community NAME       SNMP community (default public)\n"
     "  --snmp-port N          SNMP UDP port (default 161)\n"
     "  --snmp-version 1|2c    SNMP version (default 2c)\n"
     "  --timeout SEC          wait this long for the printer, each step (default 5)\n"
-    "  --interval SEC         watch: seconds between polls (default 10)\n"
+    "  --interval SEC         watch, serve: seconds between polls (default 10)\n"
     "  --json                 watch: one JSON object per poll\n"
+    "  --port N               serve: the page's TCP port (default 8080; 0: any free one)\n"
+    "  --bind ADDR            serve: the address to serve on (default 127.0.0.1)\n"
     "  --save-reply FILE      poll: keep the printer's reply for replay\n"
     "  --picture FILE.png     draw the status picture\n"
     "  --lib PATH             the library to load (default: next to pathost)\n"
@@ -48,10 +52,10 @@ bool ParseSeconds(const std::string &text, double maximum, double *value) {
     return !text.empty() && *end == '\0' && *value > 0 && *value <= maximum;
 }
 
-bool ParsePort(const std::string &text, int *port) {
+bool ParsePort(const std::string &text, uint32_t lowest, int *port) {
     uint32_t number = 0;
     const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits || !ParseNumber(text, &number) || number < 1 || number > 65535) return false;
+    if (!digits || !ParseNumber(text, &number) || number < lowest || number > 65535) return false;
     *port = static_cast<int>(number);
     return true;
 }
@@ -76,6 +80,8 @@ std::string Expected(const std::string &option) {
     if (option == "timeout") return "seconds, more than 0 and at most 3600";
     if (option == "interval") return "seconds, more than 0 and at most 86400";
     if (option == "snmp-port") return "a whole number from 1 to 65535";
+    if (option == "port") return "a whole number from 0 to 65535";
+    if (option == "bind") return "an address";
     if (option == "snmp-version") return "1 or 2c";
     return "a value";
 }
@@ -87,13 +93,15 @@ bool ApplyValue(const std::string &option, const std::string &value, HostOptions
     else if (option == "flags") return ParseNumber(value, &o->queryFlags);
     else if (option == "timeout") return ParseSeconds(value, 3600, &o->timeoutSeconds);
     else if (option == "interval") return ParseSeconds(value, 86400, &o->intervalSeconds);
-    else if (option == "snmp-port") return ParsePort(value, &o->snmpPort);
+    else if (option == "snmp-port") return ParsePort(value, 1, &o->snmpPort);
+    else if (option == "port") return ParsePort(value, 0, &o->httpPort);
+    else if (option == "bind") return !(o->bindAddress = value).empty();
     else if (option == "snmp-version") {
         o->snmpVersion = value == "1" ? 1 : 2;
         return value == "1" || value == "2c" || value == "2";
     } else if (option == "community") o->community = value;
     else if (option == "device-id") o->deviceId = value, o->deviceIdGiven = true;
-    else if (option == "device-id-file") o->deviceIdFile = value, o->deviceIdGiven = true;
+    else if (option == "device-id-file") o->deviceIdFiles.push_back(value), o->deviceIdGiven = true;
     else if (option == "reply") o->replyFile = value;
     else if (option == "state") o->stateFile = value;
     else if (option == "picture") o->picturePath = value;
@@ -103,7 +111,8 @@ bool ApplyValue(const std::string &option, const std::string &value, HostOptions
 
 const char *const kValueOptions[] = {"lib",       "lang",           "source",     "flags",     "timeout",
                                      "interval",  "snmp-port",      "snmp-version", "community", "device-id",
-                                     "device-id-file", "reply",     "state",      "picture",   "save-reply"};
+                                     "device-id-file", "reply",     "state",      "picture",   "save-reply",
+                                     "port",      "bind"};
 
 cxxopts::Options Parser() {
     cxxopts::Options parser("pathost");
@@ -128,28 +137,41 @@ std::string PlainQuotes(std::string text) {
     return text;
 }
 
+// The commands that poll a list of printers.
+bool TakesPrinterList(const std::string &command) { return command == "watch" || command == "serve"; }
+
 bool TakeWords(const std::vector<std::string> &words, HostOptions *o, std::string *error) {
     if (words.empty()) return true;
     o->command = words[0];
     o->printers.assign(words.begin() + 1, words.end());
     if (!o->printers.empty()) o->address = o->printers[0];
-    const size_t allowed = o->command == "watch" ? o->printers.size() : o->command == "poll" ? 1 : 0;
+    const size_t allowed = TakesPrinterList(o->command) ? o->printers.size() : o->command == "poll" ? 1 : 0;
     if (o->printers.size() > allowed) *error = "unexpected argument " + o->printers[allowed];
     return error->empty();
 }
 
 bool CheckCommand(const HostOptions &o, std::string *error) {
     if (o.command == "poll" && o.address.empty()) *error = "poll needs HOST[:PORT]";
-    else if (o.command == "watch" && o.printers.empty()) *error = "watch needs HOST[:PORT]...";
+    else if (TakesPrinterList(o.command) && o.printers.empty()) *error = o.command + " needs HOST[:PORT]...";
     else if (o.command == "replay" && o.replyFile.empty()) *error = "replay needs --reply FILE";
     else if (o.command == "status" && o.stateFile.empty()) *error = "status needs --state FILE";
-    else if (o.command != "poll" && o.command != "watch" && o.command != "replay" && o.command != "status") {
+    else if (o.command != "poll" && o.command != "watch" && o.command != "serve" && o.command != "replay" &&
+             o.command != "status") {
         *error = o.command.empty() ? "no command given" : "unknown command " + o.command;
+    } else if (o.deviceIdFiles.size() > 1 && o.deviceIdFiles.size() != o.printers.size()) {
+        *error = "--device-id-file is given " + std::to_string(o.deviceIdFiles.size()) + " times for " +
+                 std::to_string(o.printers.size()) + (o.printers.size() == 1 ? " printer" : " printers") +
+                 " (once for all, or once per printer)";
     }
     return error->empty();
 }
 
 }  // namespace
+
+std::string DeviceIdFileOf(const HostOptions &options, size_t index) {
+    if (options.deviceIdFiles.empty()) return "";
+    return options.deviceIdFiles.size() == 1 ? options.deviceIdFiles[0] : options.deviceIdFiles.at(index);
+}
 
 bool ParseHostOptions(int argc, char **argv, HostOptions *o, std::string *error) {
     error->clear();

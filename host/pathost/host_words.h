@@ -10,7 +10,7 @@
 
 struct HostWordRow;
 
-// The report's labels (numbers of host/words).
+// The report's labels and the status page's words (numbers of host/words).
 enum class HostLabel : uint32_t {
     kLibrary = 15000, kPrinter = 15001, kInputTrays = 15002, kOutputBins = 15003, kOptions = 15004,
     kStatus = 15005, kPicture = 15006,
@@ -23,6 +23,7 @@ enum class HostLabel : uint32_t {
     kNone = 15060, kUnknown = 15061,
     kLocked = 15070, kFrontCoverTray = 15071, kSlipSheetTray = 15072, kChapterTray = 15073, kFlags = 15074,
     kTray = 15080, kOutputBin = 15081, kOption = 15082, kPaperSize = 15083, kMedia = 15084, kEmulation = 15085,
+    kLanguageName = 15090, kPageTitle = 15091, kLanguage = 15092,
 };
 
 class HostWords {

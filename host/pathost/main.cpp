@@ -40,6 +40,7 @@ int main(int argc, char **argv) {
     }
     if (options.command == "poll") return RunPoll(exports, options);
     if (options.command == "watch") return RunWatch(exports, options);
+    if (options.command == "serve") return RunServe(exports, options);
     if (options.command == "replay") return RunReplay(exports, options);
     return RunStatus(exports, options);
 }

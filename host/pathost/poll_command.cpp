@@ -33,14 +33,14 @@ int Finish(PrinterPoll &s, PollOutcome outcome, PrnInfoEx *record) {
 }  // namespace
 
 int RunPoll(const PatExports &exports, const HostOptions &options) {
-    PrinterPoll s(exports, options, options.address);
+    PrinterPoll s(exports, options, 0);
     if (!s.addressValid) {
         fprintf(stderr, "pathost: bad printer address \"%s\" (HOST, HOST:PORT or [IPv6]:PORT)\n",
                 options.address.c_str());
         return kExitUsage;
     }
     std::string error;
-    if (!LoadDeviceId(options, &s.givenDeviceId, &error)) {
+    if (!LoadDeviceId(options, s.deviceIdFile, &s.givenDeviceId, &error)) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }

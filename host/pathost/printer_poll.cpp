@@ -125,7 +125,7 @@ bool DeviceIdForPoll(PrinterPoll &s) {
     if (s.options.deviceIdGiven) {
         // A file is read at every poll: whoever writes it may follow the printer.
         std::string error;
-        if (!s.options.deviceIdFile.empty() && !LoadDeviceId(s.options, &s.givenDeviceId, &error)) {
+        if (!s.deviceIdFile.empty() && !LoadDeviceId(s.options, s.deviceIdFile, &s.givenDeviceId, &error)) {
             NotePrinter(s, error);
         }
         s.deviceId = s.givenDeviceId;
@@ -194,8 +194,9 @@ std::set<uint16_t> TraysAskedAbout(const PrnInfoEx &record) {
 
 }  // namespace
 
-PrinterPoll::PrinterPoll(const PatExports &e, const HostOptions &o, const std::string &a)
-    : exports(e), options(o), address(a), printer(a) {
+PrinterPoll::PrinterPoll(const PatExports &e, const HostOptions &o, size_t index)
+    : exports(e), options(o), address(o.printers.at(index)), printer(address),
+      deviceIdFile(DeviceIdFileOf(o, index)) {
     if (SplitUsbAddress(address, &usbDevice)) {
         addressValid = !usbDevice.empty();
         return;

@@ -14,7 +14,8 @@
 enum class PollOutcome { Interpreted, Refused, NoPrinter };
 
 struct PrinterPoll {
-    PrinterPoll(const PatExports &e, const HostOptions &o, const std::string &address);
+    // The printer at `index` of the options' printers.
+    PrinterPoll(const PatExports &e, const HostOptions &o, size_t index);
 
     const PatExports &exports;
     const HostOptions &options;
@@ -24,6 +25,7 @@ struct PrinterPoll {
     int port = 0;
     std::string usbDevice;  // the port of a "usb:DEVICE" address, else empty
     bool addressValid = false;
+    std::string deviceIdFile;   // its --device-id-file, read again at every poll
     std::string givenDeviceId;  // --device-id or --device-id-file
     std::unique_ptr<PrinterTransport> connection;  // null until the first query
     // Of the latest poll:

@@ -13,7 +13,7 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s: cannot be read\n", options.replyFile.c_str());
         return kExitRefused;
     }
-    if (!LoadDeviceId(options, &deviceId, &error)) {
+    if (!LoadDeviceId(options, DeviceIdFileOf(options, 0), &deviceId, &error)) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }

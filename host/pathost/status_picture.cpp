@@ -19,7 +19,7 @@ void CollectLayerNames(const PatBitmapInfo &info, std::vector<std::string> *laye
     }
 }
 
-bool Draw(const PatExports &exports, const PatBitmapInfo *info, const std::string &pngPath, std::string *problem) {
+bool Draw(const PatExports &exports, const PatBitmapInfo *info, std::string *png, std::string *problem) {
     Picture picture;
     const PatBitmapLayer *failed = nullptr;
     if (const char *error = RenderBitmapInfo(info, exports.LoadDIBitmap, &picture, &failed)) {
@@ -27,8 +27,8 @@ bool Draw(const PatExports &exports, const PatBitmapInfo *info, const std::strin
         if (failed != nullptr) *problem += " (" + std::string(failed->szBitmapName, strnlen(failed->szBitmapName, 32)) + ")";
         return false;
     }
-    if (!WritePicturePng(pngPath.c_str(), picture)) {
-        *problem = "cannot write " + pngPath;
+    if (!EncodePicturePng(picture, png)) {
+        *problem = "the status picture cannot be encoded as PNG";
         return false;
     }
     return true;
@@ -37,7 +37,7 @@ bool Draw(const PatExports &exports, const PatBitmapInfo *info, const std::strin
 }  // namespace
 
 bool ComposeStatusPicture(const PatExports &exports, uint32_t sourceType, PatInfoNode *statusTree,
-                          const std::string &pngPath, std::vector<std::string> *layers, std::string *problem) {
+                          std::vector<std::string> *layers, std::string *png, std::string *problem) {
     auto *info = static_cast<PatBitmapInfo *>(
         exports.CreateBitmapInfo(sourceType, statusTree, PAT_STATUS_INTERFACE_VERSION));
     if (info == nullptr) {
@@ -45,7 +45,7 @@ bool ComposeStatusPicture(const PatExports &exports, uint32_t sourceType, PatInf
         return false;
     }
     CollectLayerNames(*info, layers);
-    const bool drawn = pngPath.empty() || Draw(exports, info, pngPath, problem);
+    const bool drawn = png == nullptr || Draw(exports, info, png, problem);
     if (!exports.DisposeBitmapInfo(info) && drawn) {
         *problem = "PatDisposeBitmapInfo failed: " + DescribeLibraryError(exports.GetLastError());
         return false;

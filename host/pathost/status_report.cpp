@@ -2,15 +2,26 @@
 
 #include <vector>
 
+#include "commands.h"
 #include "library_calls.h"
 #include "record_status_tree.h"
 #include "status_picture.h"
 
+bool HasConditionToWord(const PrnInfoEx &record) { return record.pEngineStatus != nullptr || record.bNoResponse; }
+
+std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form) {
+    if (!HasConditionToWord(*record)) return "";
+    RecordStatusTree tree(sourceType, record);
+    std::string text;
+    const uint32_t error = FetchStatusString(report.Exports(), sourceType, tree.Root(), form, &text);
+    if (error != 0) report.Failure("PatGetStatusString", error);
+    return report.FromLibrary(text);
+}
+
 void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
     RecordStatusTree tree(sourceType, record);
     report.LanguageHeading(HostLabel::kStatus);
-    if (record->pEngineStatus == nullptr && !record->bNoResponse) {
-        // The library words conditions; with none reported it has nothing to say.
+    if (!HasConditionToWord(*record)) {
         report.Line(report.Word(HostLabel::kNoEngineStatus));
         return;
     }
@@ -35,8 +46,13 @@ void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const 
     }
     RecordStatusTree tree(sourceType, record);
     std::vector<std::string> layers;
-    std::string problem;
-    const bool drawn = ComposeStatusPicture(report.Exports(), sourceType, tree.Root(), pngPath, &layers, &problem);
+    std::string png, problem;
+    bool drawn = ComposeStatusPicture(report.Exports(), sourceType, tree.Root(), &layers,
+                                      pngPath.empty() ? nullptr : &png, &problem);
+    if (drawn && !pngPath.empty() && !WriteWholeFile(pngPath, png)) {
+        drawn = false;
+        problem = "cannot write " + pngPath;
+    }
     report.Heading(report.Word(HostLabel::kPicture));
     std::string names;
     for (const std::string &layer : layers) names += (names.empty() ? "" : " ") + layer;

@@ -67,12 +67,42 @@ TEST(HostOptions, WatchEqualsFormsAndHelp) {
     EXPECT_TRUE(help.help);
 }
 
+TEST(HostOptions, ServeWithADeviceIdFilePerPrinter) {
+    HostOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"serve", "a:9100", "b:9101", "--port", "0", "--bind=::1", "--device-id-file", "a.id",
+                       "--device-id-file=b.id", "--interval", "2"},
+                      &o, &error))
+        << error;
+    EXPECT_EQ(o.printers, (std::vector<std::string>{"a:9100", "b:9101"}));
+    EXPECT_EQ(o.httpPort, 0);
+    EXPECT_EQ(o.bindAddress, "::1");
+    EXPECT_EQ(DeviceIdFileOf(o, 0), "a.id");
+    EXPECT_EQ(DeviceIdFileOf(o, 1), "b.id");
+    HostOptions defaults;
+    ASSERT_TRUE(Parse({"serve", "a", "--device-id-file", "all.id"}, &defaults, &error)) << error;
+    EXPECT_EQ(defaults.httpPort, 8080);
+    EXPECT_EQ(defaults.bindAddress, "127.0.0.1");
+    EXPECT_EQ(DeviceIdFileOf(defaults, 0), "all.id");
+    HostOptions none;
+    ASSERT_TRUE(Parse({"watch", "a", "b"}, &none, &error)) << error;
+    EXPECT_EQ(DeviceIdFileOf(none, 1), "");
+}
+
 TEST(HostOptions, MistakesAreNamed) {
     const struct { std::vector<std::string> words; const char *error; } cases[] = {
         {{}, "no command given"},
         {{"print"}, "unknown command print"},
         {{"poll"}, "poll needs HOST[:PORT]"},
         {{"watch"}, "watch needs HOST[:PORT]..."},
+        {{"serve", "--port", "8000"}, "serve needs HOST[:PORT]..."},
+        {{"serve", "h", "--port", "65536"}, "bad value for --port: \"65536\" (a whole number from 0 to 65535 expected)"},
+        {{"serve", "h", "--port", "-1"}, "bad value for --port: \"-1\" (a whole number from 0 to 65535 expected)"},
+        {{"serve", "h", "--bind="}, "bad value for --bind: \"\" (an address expected)"},
+        {{"watch", "a", "b", "c", "--device-id-file", "a.id", "--device-id-file", "b.id"},
+         "--device-id-file is given 2 times for 3 printers (once for all, or once per printer)"},
+        {{"poll", "a", "--device-id-file", "a.id", "--device-id-file", "b.id"},
+         "--device-id-file is given 2 times for 1 printer (once for all, or once per printer)"},
         {{"replay"}, "replay needs --reply FILE"},
         {{"status", "--lang", "EN"}, "status needs --state FILE"},
         {{"poll", "h", "extra"}, "unexpected argument extra"},

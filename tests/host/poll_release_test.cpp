@@ -137,7 +137,7 @@ TEST_F(PollRelease, AThousandWatchedPollsLeaveNoBlockBehind) {
     options.command = "watch";
     options.printers = {"127.0.0.1:" + port};
     options.deviceIdGiven = true;
-    options.deviceIdFile = deviceIdFile;
+    options.deviceIdFiles = {deviceIdFile};
     options.timeoutSeconds = 0.05;
     options.intervalSeconds = 0.001;
     const std::string output = std::string(folder) + "/changes";

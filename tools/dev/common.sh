@@ -4,9 +4,10 @@ APT_PACKAGES_NATIVE=(g++-multilib gcc-multilib cmake make python3 clang llvm lib
   libgtest-dev:i386 libbenchmark-dev:i386 libgtest-dev libbenchmark-dev libstb-dev valgrind)
 APT_PACKAGES_EMULATION=(qemu-user-static)
 # The reference host and its tests: SNMP (client library, and a real agent for
-# the tests), JSON, option parsing; the SDK kit and its checks.
-APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev
-  pkgconf zip dpkg-dev)
+# the tests), JSON, option parsing, HTTP (the status page, and a real browser
+# for its tests); the SDK kit and its checks.
+APT_PACKAGES_HOST=(libsnmp-dev snmpd snmp nlohmann-json3-dev libcxxopts-dev libcpp-httplib-dev
+  chromium pkgconf zip dpkg-dev)
 APT_PACKAGES_WIN32=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386)
 
@@ -117,6 +118,13 @@ dev_demo() {
   setup_if_needed
   dev_build "${PRESETS_DEFAULT[@]}"
   "$ROOT/tools/dev/demo.sh" "$@"
+}
+
+# The status page of the x86-64 Linux host, against simulated printers.
+dev_serve() {
+  setup_if_needed
+  dev_build native64
+  "$ROOT/tools/dev/serve.sh" "$@"
 }
 
 dev_fuzz() {

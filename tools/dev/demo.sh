@@ -69,3 +69,5 @@ for build in win32 win64; do
     echo "(the $build Windows host is skipped: no $build build, or Wine cannot run it here)"
   fi
 done
+echo
+echo "== the status of simulated printers in a browser: ./dev serve (http://127.0.0.1:8080/)"
