@@ -57,7 +57,7 @@ void AppendTableEntries(const MessageRow *table, uint32_t code, ArrayOf<MessageE
     FormatStatusCode(code, decimal);
     bool anyExact = false;
     for (const MessageRow *row = table; row->pattern != nullptr; ++row) {
-        if (strcmp(row->pattern, decimal) != 0) continue;
+        if (!SameCodeText(row->pattern, decimal)) continue;
         AppendEntry(messages, row->messageCode, row->detailIndex);
         anyExact = true;
     }

@@ -1,5 +1,3 @@
-#include <string.h>
-
 #include "priority_tables.h"
 #include "status_code.h"
 
@@ -14,7 +12,7 @@ uint16_t LookUpPriority(const PriorityRow *table, uint32_t code) {
     char decimal[kDecimalCodeSize];
     FormatStatusCode(code, decimal);
     for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
-        if (strcmp(row->pattern, decimal) == 0) return row->priority;
+        if (SameCodeText(row->pattern, decimal)) return row->priority;
     }
     for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
         if (MatchCodePattern(decimal, row->pattern)) return row->priority;

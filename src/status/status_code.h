@@ -10,5 +10,22 @@ constexpr uint32_t kDecimalCodeSize = 11;
 void FormatStatusCode(uint32_t code, char (&decimal)[kDecimalCodeSize]);
 
 // 1 when the decimal form has the pattern's length and equals it wherever the
-// pattern has no lowercase letter, else 0.
-int MatchCodePattern(const char *decimal, const char *pattern);
+// pattern has no lowercase letter, else 0.  In line, as every lookup tries it
+// on a whole table.
+inline int MatchCodePattern(const char *decimal, const char *pattern) {
+    for (; *decimal != '\0' && *pattern != '\0'; ++decimal, ++pattern) {
+        const bool wildcard = *pattern >= 'a' && *pattern <= 'z';
+        if (*decimal != *pattern && !wildcard) return 0;
+    }
+    return *decimal == '\0' && *pattern == '\0';
+}
+
+// Whether two texts are the same, compared in line: the tables' exact rows
+// are looked up this way, as a call of strcmp per row cost more than the
+// comparison itself (most rows differ in their first or second character).
+inline bool SameCodeText(const char *a, const char *b) {
+    for (; *a == *b; ++a, ++b) {
+        if (*a == '\0') return true;
+    }
+    return false;
+}
