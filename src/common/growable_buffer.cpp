@@ -33,29 +33,37 @@ bool EndFits(uint32_t start, uint32_t n) { return n <= 0x7FFFFFFFu - start; }
 
 }  // namespace
 
-GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules) {
-    if (granule == 0) return nullptr;
-    auto *buffer = static_cast<GrowableBuffer *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableBuffer)));
-    if (buffer == nullptr) return nullptr;
+bool BufferInit(GrowableBuffer *buffer, uint32_t granule, uint32_t initialGranules) {
     buffer->granule = granule;
     buffer->length = 0;
     buffer->position = 0;
     buffer->data = nullptr;
-    if (initialGranules != 0) {
-        const uint64_t size = static_cast<uint64_t>(granule) * initialGranules;
-        void *block = size <= 0x7FFFFFFFu ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)) : nullptr;
-        if (block == nullptr) {
-            GlobalFree(buffer);
-            return nullptr;
-        }
-        buffer->data = static_cast<uint8_t *>(block);
+    if (initialGranules == 0) return true;
+    const uint64_t size = static_cast<uint64_t>(granule) * initialGranules;
+    void *block = size <= 0x7FFFFFFFu ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)) : nullptr;
+    buffer->data = static_cast<uint8_t *>(block);
+    return block != nullptr;
+}
+
+void BufferRelease(GrowableBuffer *buffer) {
+    if (buffer->data != nullptr) GlobalFree(buffer->data);
+    buffer->data = nullptr;
+}
+
+GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules) {
+    if (granule == 0) return nullptr;
+    auto *buffer = static_cast<GrowableBuffer *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableBuffer)));
+    if (buffer == nullptr) return nullptr;
+    if (!BufferInit(buffer, granule, initialGranules)) {
+        GlobalFree(buffer);
+        return nullptr;
     }
     return buffer;
 }
 
 void BufferFree(GrowableBuffer *buffer) {
     if (buffer == nullptr) return;
-    if (buffer->data != nullptr) GlobalFree(buffer->data);
+    BufferRelease(buffer);
     GlobalFree(buffer);
 }
 

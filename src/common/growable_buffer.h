@@ -20,6 +20,11 @@ enum BufferOrigin : uint8_t {
 
 GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules);
 void BufferFree(GrowableBuffer *buffer);
+// The same for a header that lives inside a larger block of its owner's:
+// BufferInit takes only the data block (false, and no block, when memory
+// runs out), BufferRelease frees only the data block.
+bool BufferInit(GrowableBuffer *buffer, uint32_t granule, uint32_t initialGranules);
+void BufferRelease(GrowableBuffer *buffer);
 void BufferSeek(GrowableBuffer *buffer, int32_t offset, uint32_t origin);
 void *BufferRead(GrowableBuffer *buffer, uint32_t n);
 int BufferWrite(GrowableBuffer *buffer, const void *source, uint32_t n);
