@@ -53,15 +53,15 @@ void ExtractServiceCode(const PrnInfoEx &record, char (&serviceCode)[kMessageExt
 
 // Exact rows first; the wildcard rows only when no exact row exists.
 void AppendTableEntries(const MessageRow *table, uint32_t code, ArrayOf<MessageEntry> &messages) {
-    char decimal[kDecimalCodeSize];
-    FormatStatusCode(code, decimal);
     bool anyExact = false;
     for (const MessageRow *row = table; row->pattern != nullptr; ++row) {
-        if (!SameCodeText(row->pattern, decimal)) continue;
+        if (row->exactCode != code) continue;
         AppendEntry(messages, row->messageCode, row->detailIndex);
         anyExact = true;
     }
     if (anyExact) return;
+    char decimal[kDecimalCodeSize];
+    FormatStatusCode(code, decimal);
     for (const MessageRow *row = table; row->pattern != nullptr; ++row) {
         if (MatchCodePattern(decimal, row->pattern)) AppendEntry(messages, row->messageCode, row->detailIndex);
     }

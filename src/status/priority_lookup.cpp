@@ -9,11 +9,11 @@ const PriorityRow *FindPriorityTable(uint32_t sourceType) {
 }
 
 uint16_t LookUpPriority(const PriorityRow *table, uint32_t code) {
+    for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
+        if (row->exactCode == code) return row->priority;
+    }
     char decimal[kDecimalCodeSize];
     FormatStatusCode(code, decimal);
-    for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
-        if (SameCodeText(row->pattern, decimal)) return row->priority;
-    }
     for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
         if (MatchCodePattern(decimal, row->pattern)) return row->priority;
     }
