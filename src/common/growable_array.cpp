@@ -31,6 +31,13 @@ GrowableArray *ArrayCreate(uint32_t elementSize, uint32_t elementsPerStep, uint3
     return &headers->array;
 }
 
+void ArrayInitOn(GrowableArray *array, GrowableBuffer *buffer, uint32_t elementSize, uint32_t elementsPerStep,
+                 void *block, uint32_t capacity) {
+    BufferInitOn(buffer, elementSize * elementsPerStep, block, capacity);
+    array->elementSize = elementSize;
+    array->buffer = buffer;
+}
+
 void ArrayFree(GrowableArray *array) {
     if (array == nullptr) return;
     BufferRelease(array->buffer);

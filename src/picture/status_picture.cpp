@@ -13,15 +13,13 @@ namespace {
 // A source type without a priority table selects nothing; its picture is
 // empty rather than failed.
 uint32_t CollectPictureLayers(uint32_t sourceType, const PrnInfoEx *statusRecord, GrowableBuffer *layers) {
-    ArrayOf<uint32_t> codes;
-    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<uint32_t, kSelectedCodesPerStep> codes(kSelectedCodesPerStep);
     const StatusCallContext context = {sourceType, statusRecord};
     if (SelectStatusCodes(&context, codes) == PAT_OK) {
         CollectLayers(statusRecord, codes, layers);
         const bool reducedSet = (sourceType & PAT_REDUCED_SET_BIT) != 0;
         RemoveLayerNumber(layers, reducedSet ? kFullSetSignLayer : kReducedSetSignLayer);
     }
-    codes.Free();
     return PAT_OK;
 }
 

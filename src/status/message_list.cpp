@@ -94,12 +94,10 @@ void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, ArrayO
 }  // namespace
 
 uint32_t BuildMessageList(const StatusCallContext *context, ArrayOf<MessageEntry> &messages) {
-    ArrayOf<uint32_t> codes;
-    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<uint32_t, kSelectedCodesPerStep> codes(kSelectedCodesPerStep);
     const uint32_t error = SelectStatusCodes(context, codes);
     if (error == PAT_OK) {
         codes.ForEach([&](uint32_t code) { AppendEntriesOfCode(*context, code, messages); });
     }
-    codes.Free();
     return error;
 }
