@@ -6,9 +6,9 @@
 
 namespace {
 
-void AddLayersOf(uint16_t ruleListKey, const char *codeText, bool patternMode, GrowableBuffer *layers) {
+void AddLayersOf(uint16_t ruleListKey, uint32_t code, const char *codeText, bool patternMode, GrowableBuffer *layers) {
     const LayerRule *rules = FindRuleList(ruleListKey);
-    if (rules != nullptr) AddRuleLayers(layers, FindLayerRuleForText(rules, codeText, patternMode));
+    if (rules != nullptr) AddRuleLayers(layers, FindLayerRuleForText(rules, code, codeText, patternMode));
 }
 
 }  // namespace
@@ -16,12 +16,13 @@ void AddLayersOf(uint16_t ruleListKey, const char *codeText, bool patternMode, G
 // Each code is put in its decimal text once, for all the lists it is looked up in.
 void CollectLayers(const PrnInfoEx *statusRecord, ArrayOf<uint32_t> &codes, GrowableBuffer *layers) {
     for (uint32_t i = 0; i < codes.Count(); ++i) {
+        const uint32_t code = *codes.At(i);
         char codeText[kDecimalCodeSize];
-        FormatStatusCode(*codes.At(i), codeText);
-        const bool patternMode = HasExactRuleKeyText(codeText) == 0;
-        AddLayersOf(kBodyRuleListKey, codeText, patternMode, layers);
+        FormatStatusCode(code, codeText);
+        const bool patternMode = HasExactRuleKey(code) == 0;
+        AddLayersOf(kBodyRuleListKey, code, codeText, patternMode, layers);
         for (const PatDeviceItem *option = statusRecord->pDeviceInfo; option != nullptr; option = option->pNext) {
-            AddLayersOf(option->wId, codeText, patternMode, layers);
+            AddLayersOf(option->wId, code, codeText, patternMode, layers);
         }
     }
 }

@@ -11,12 +11,11 @@ const LayerRule *FindRuleList(uint16_t key);
 
 // 1 when some rule of some list has the code's decimal text as its key.
 int HasExactRuleKey(uint32_t code);
-int HasExactRuleKeyText(const char *codeText);
 
 // The rule of `rules` for the code: the first whose key equals the code's
 // decimal text (or, in pattern mode, matches it as a code pattern), else the
 // list's default rule; null when there is neither.
 const LayerRule *FindLayerRule(const LayerRule *rules, uint32_t code, bool patternMode);
-// The same for a code already in its decimal text (FormatStatusCode), as a
-// picture looks up each code in every list.
-const LayerRule *FindLayerRuleForText(const LayerRule *rules, const char *codeText, bool patternMode);
+// The same for a code whose decimal text (FormatStatusCode) is already made,
+// as a picture looks up each code in every list.
+const LayerRule *FindLayerRuleForText(const LayerRule *rules, uint32_t code, const char *codeText, bool patternMode);

@@ -39,7 +39,7 @@ inline int MatchCodePattern(const char *decimal, const char *pattern) {
 // Whether two texts are the same, compared in line: the tables' exact rows
 // are looked up this way, as a call of strcmp per row cost more than the
 // comparison itself (most rows differ in their first or second character).
-inline bool SameCodeText(const char *a, const char *b) {
+constexpr bool SameCodeText(const char *a, const char *b) {
     for (; *a == *b; ++a, ++b) {
         if (*a == '\0') return true;
     }
