@@ -8,22 +8,25 @@ namespace {
 const uint32_t kFirstBufferSize = 512;
 
 // Calls `fill` with a buffer and its capacity, once more with the needed
-// capacity when the library answers 122.
+// capacity when the library answers 122.  The first buffer is on the stack:
+// the library's texts fit it, so a poll asks the heap for nothing here.
 uint32_t FetchText(const PatExports &exports, const std::function<PatBool(char *, uint32_t *)> &fill,
                    std::string *text) {
     text->clear();
-    std::vector<char> buffer(kFirstBufferSize);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        uint32_t length = static_cast<uint32_t>(buffer.size());
-        if (fill(buffer.data(), &length)) {
-            *text = buffer.data();
-            return 0;
-        }
-        const uint32_t error = exports.GetLastError();
-        if (error != PAT_ERROR_INSUFFICIENT_BUFFER || length <= buffer.size()) return error;
-        buffer.resize(length);
+    char first[kFirstBufferSize];
+    uint32_t length = sizeof first;
+    if (fill(first, &length)) {
+        text->assign(first);
+        return 0;
     }
-    return PAT_ERROR_INSUFFICIENT_BUFFER;
+    const uint32_t error = exports.GetLastError();
+    if (error != PAT_ERROR_INSUFFICIENT_BUFFER || length <= sizeof first) return error;
+    std::vector<char> buffer(length);
+    if (fill(buffer.data(), &length)) {
+        text->assign(buffer.data());
+        return 0;
+    }
+    return exports.GetLastError();
 }
 
 }  // namespace

@@ -32,10 +32,9 @@ std::string_view NextWord(const char **p, const char *end) {
 bool IsRequestLine(const char *p, const char *end) {
     const size_t exitLength = sizeof kUniversalExit - 1;
     while (static_cast<size_t>(end - p) >= exitLength && memcmp(p, kUniversalExit, exitLength) == 0) p += exitLength;
-    const std::string_view pjl = NextWord(&p, end);
-    const std::string_view command = NextWord(&p, end);
-    const std::string_view argument = NextWord(&p, end);
-    return pjl == "@PJL" && !command.empty() && !argument.empty();
+    if (NextWord(&p, end) != "@PJL" || NextWord(&p, end).empty()) return false;
+    while (p < end && IsWordSpace(*p)) ++p;
+    return p < end;  // an argument begins: its end does not matter
 }
 
 }  // namespace

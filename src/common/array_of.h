@@ -39,6 +39,33 @@ public:
         for (uint32_t i = 0; i < Count(); ++i) visit(*At(i));
     }
 
+protected:
+    void Adopt(GrowableArray *array) { array_ = array; }
+
 private:
     GrowableArray *array_ = nullptr;
+};
+
+// An ArrayOf whose first `kLocal` elements live in the object itself, on its
+// owner's stack: it cannot fail to be created, and it asks the heap for a
+// block only when it outgrows them, by growth steps of `elementsPerStep` as
+// an array of one initial step would.
+template <typename T, uint32_t kLocal>
+class LocalArrayOf : public ArrayOf<T> {
+public:
+    explicit LocalArrayOf(uint32_t elementsPerStep) {
+        ArrayInitOn(&array_, &buffer_, sizeof(T), elementsPerStep, storage_, sizeof storage_);
+        this->Adopt(&array_);
+    }
+    ~LocalArrayOf() { BufferRelease(&buffer_); }
+    LocalArrayOf(const LocalArrayOf &) = delete;
+    LocalArrayOf &operator=(const LocalArrayOf &) = delete;
+
+    bool Create(uint32_t, uint32_t) = delete;  // created by its constructor
+    void Free() = delete;                      // released by its destructor
+
+private:
+    GrowableArray array_;
+    GrowableBuffer buffer_;
+    alignas(T) unsigned char storage_[kLocal * sizeof(T)];
 };

@@ -17,6 +17,10 @@ struct ArrayCursor {
 };
 
 GrowableArray *ArrayCreate(uint32_t elementSize, uint32_t elementsPerStep, uint32_t initialSteps);
+// An array whose headers and first block are the owner's (see BufferInitOn);
+// it is released with BufferRelease(array->buffer), never with ArrayFree.
+void ArrayInitOn(GrowableArray *array, GrowableBuffer *buffer, uint32_t elementSize, uint32_t elementsPerStep,
+                 void *block, uint32_t capacity);
 void ArrayFree(GrowableArray *array);
 uint32_t ArrayCount(const GrowableArray *array);
 int ArrayAppend(GrowableArray *array, const void *element);

@@ -7,7 +7,17 @@
 namespace {
 
 uint32_t Capacity(const GrowableBuffer *buffer) {
+    if (buffer->borrowedCapacity != 0) return buffer->borrowedCapacity;
     return buffer->data == nullptr ? 0 : static_cast<uint32_t>(GlobalSize(buffer->data));
+}
+
+// Moves the contents of a borrowed block into a new heap block of `size`.
+void *MoveToHeap(GrowableBuffer *buffer, uint32_t size) {
+    void *block = GlobalAlloc(GMEM_FIXED, size);
+    if (block == nullptr) return nullptr;
+    memcpy(block, buffer->data, buffer->length);
+    buffer->borrowedCapacity = 0;
+    return block;
 }
 
 // Makes room up to the end offset `end`; on failure the buffer is unchanged.
@@ -20,7 +30,8 @@ bool GrowTo(GrowableBuffer *buffer, uint32_t end) {
     const uint64_t granules = (static_cast<uint64_t>(end - capacity) + buffer->granule - 1) / buffer->granule;
     const uint64_t newSize = capacity + granules * buffer->granule;
     if (newSize > 0x7FFFFFFFu) return false;
-    void *block = buffer->data == nullptr
+    void *block = buffer->borrowedCapacity != 0 ? MoveToHeap(buffer, static_cast<uint32_t>(newSize))
+                  : buffer->data == nullptr
                       ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(newSize))
                       : GlobalReAlloc(buffer->data, static_cast<SIZE_T>(newSize), GMEM_MOVEABLE);
     if (block == nullptr) return false;
@@ -33,29 +44,45 @@ bool EndFits(uint32_t start, uint32_t n) { return n <= 0x7FFFFFFFu - start; }
 
 }  // namespace
 
-GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules) {
-    if (granule == 0) return nullptr;
-    auto *buffer = static_cast<GrowableBuffer *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableBuffer)));
-    if (buffer == nullptr) return nullptr;
+bool BufferInit(GrowableBuffer *buffer, uint32_t granule, uint32_t initialGranules) {
     buffer->granule = granule;
     buffer->length = 0;
     buffer->position = 0;
     buffer->data = nullptr;
-    if (initialGranules != 0) {
-        const uint64_t size = static_cast<uint64_t>(granule) * initialGranules;
-        void *block = size <= 0x7FFFFFFFu ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)) : nullptr;
-        if (block == nullptr) {
-            GlobalFree(buffer);
-            return nullptr;
-        }
-        buffer->data = static_cast<uint8_t *>(block);
+    buffer->borrowedCapacity = 0;
+    if (initialGranules == 0) return true;
+    const uint64_t size = static_cast<uint64_t>(granule) * initialGranules;
+    void *block = size <= 0x7FFFFFFFu ? GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)) : nullptr;
+    buffer->data = static_cast<uint8_t *>(block);
+    return block != nullptr;
+}
+
+void BufferInitOn(GrowableBuffer *buffer, uint32_t granule, void *block, uint32_t capacity) {
+    BufferInit(buffer, granule, 0);
+    buffer->data = static_cast<uint8_t *>(block);
+    buffer->borrowedCapacity = capacity;
+}
+
+void BufferRelease(GrowableBuffer *buffer) {
+    if (buffer->data != nullptr && buffer->borrowedCapacity == 0) GlobalFree(buffer->data);
+    buffer->data = nullptr;
+    buffer->borrowedCapacity = 0;
+}
+
+GrowableBuffer *BufferCreate(uint32_t granule, uint32_t initialGranules) {
+    if (granule == 0) return nullptr;
+    auto *buffer = static_cast<GrowableBuffer *>(GlobalAlloc(GMEM_FIXED, sizeof(GrowableBuffer)));
+    if (buffer == nullptr) return nullptr;
+    if (!BufferInit(buffer, granule, initialGranules)) {
+        GlobalFree(buffer);
+        return nullptr;
     }
     return buffer;
 }
 
 void BufferFree(GrowableBuffer *buffer) {
     if (buffer == nullptr) return;
-    if (buffer->data != nullptr) GlobalFree(buffer->data);
+    BufferRelease(buffer);
     GlobalFree(buffer);
 }
 

@@ -11,14 +11,19 @@ void FreeLayerLists(PatBitmapInfo *lists, uint32_t count) {
     GlobalFree(lists);
 }
 
+// The ordered layers' header stays on the stack; only their block, handed
+// over as the list's elements, comes from the heap.
 bool FillLayerList(GrowableBuffer *layers, PatBitmapInfo *list) {
-    GrowableBuffer *ordered = OrderLayers(layers);
-    if (ordered == nullptr) return false;
+    GrowableBuffer ordered;
+    if (!BufferInit(&ordered, kLayerBufferGranule, 1)) return false;
+    if (!OrderLayersInto(layers, &ordered)) {
+        BufferRelease(&ordered);
+        return false;
+    }
     list->bTag = PAT_BITMAP_INFO_LAYERS;
-    list->dwCount = LayerCount(ordered);
+    list->dwCount = LayerCount(&ordered);
     list->dwElemSize = sizeof(PatBitmapLayer);
-    list->pElems = BufferDetach(ordered);
-    BufferFree(ordered);
+    list->pElems = BufferDetach(&ordered);
     return true;
 }
 
@@ -34,15 +39,13 @@ bool HoldsOnlyLayerLists(const PatBitmapInfo *info) {
 }  // namespace
 
 // Every block is zero-filled, so the bytes the layout leaves undefined are 0.
-PatBitmapInfo *BuildBitmapInfo(ArrayOf<GrowableBuffer *> &layerBuffers) {
-    const uint32_t count = layerBuffers.Count();
+PatBitmapInfo *BuildBitmapInfo(GrowableBuffer *layers) {
+    const uint32_t count = 1;
     auto *lists = static_cast<PatBitmapInfo *>(GlobalAlloc(GPTR, count * sizeof(PatBitmapInfo)));
     if (lists == nullptr) return nullptr;
-    for (uint32_t i = 0; i < count; ++i) {
-        if (!FillLayerList(*layerBuffers.At(i), &lists[i])) {
-            FreeLayerLists(lists, i);
-            return nullptr;
-        }
+    if (!FillLayerList(layers, &lists[0])) {
+        FreeLayerLists(lists, 0);
+        return nullptr;
     }
     auto *info = static_cast<PatBitmapInfo *>(GlobalAlloc(GPTR, sizeof(PatBitmapInfo)));
     if (info == nullptr) {

@@ -53,16 +53,21 @@ bool AppendLayersNumbered(GrowableBuffer *layers, uint32_t number, GrowableBuffe
 
 }  // namespace
 
-GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
-    GrowableBuffer *ordered = CreateLayerBuffer();
-    if (ordered == nullptr) return nullptr;
+bool OrderLayersInto(GrowableBuffer *layers, GrowableBuffer *ordered) {
     uint32_t number = 0;
     do {
         number = NextLayerNumber(layers, number);
-        if (!AppendLayersNumbered(layers, number, ordered)) {
-            BufferFree(ordered);
-            return nullptr;
-        }
+        if (!AppendLayersNumbered(layers, number, ordered)) return false;
     } while (number < kTopLayerNumber);
+    return true;
+}
+
+GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
+    GrowableBuffer *ordered = CreateLayerBuffer();
+    if (ordered == nullptr) return nullptr;
+    if (!OrderLayersInto(layers, ordered)) {
+        BufferFree(ordered);
+        return nullptr;
+    }
     return ordered;
 }

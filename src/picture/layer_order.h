@@ -9,3 +9,8 @@
 // directly before it.  Null when memory runs out or a name leaves no room
 // for the mask suffix.
 GrowableBuffer *OrderLayers(GrowableBuffer *layers);
+
+// The same into `ordered`, an empty buffer the caller owns (a header on its
+// stack saves the heap a block); false when memory runs out or a name leaves
+// no room for the mask suffix, with whatever was ordered left in `ordered`.
+bool OrderLayersInto(GrowableBuffer *layers, GrowableBuffer *ordered);

@@ -5,18 +5,23 @@
 #include <stdint.h>
 
 #include "pat.h"
+#include "status/status_code.h"
 
 // A rule's layers are its slots up to the first one with an empty name.  In
 // the tables dwRop is 0; it is decided when the picture is put in order.
 constexpr int kRuleSlots = 12;
 
+// Key of the rule that applies when no other rule of its list does.
+constexpr const char kDefaultRuleKey[] = "STATUS_DEFAULT_BMP";
+
 struct LayerRule {
     const char *key;  // decimal status code, code pattern, or kDefaultRuleKey
     PatBitmapLayer layers[kRuleSlots];
+    // Worked out by the compiler from the key, so that a lookup compares
+    // numbers and flags rather than the key's text.
+    uint64_t exactCode = ExactCodeOf(key);  // kNotACode unless the key is a code's decimal form
+    bool isDefault = key != nullptr && SameCodeText(key, kDefaultRuleKey);
 };
-
-// Key of the rule that applies when no other rule of its list does.
-constexpr const char kDefaultRuleKey[] = "STATUS_DEFAULT_BMP";
 
 // Key of the printer body's list in the rule list index; every other key is
 // an option id (wId of a pDeviceInfo item).

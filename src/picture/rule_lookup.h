@@ -16,3 +16,6 @@ int HasExactRuleKey(uint32_t code);
 // decimal text (or, in pattern mode, matches it as a code pattern), else the
 // list's default rule; null when there is neither.
 const LayerRule *FindLayerRule(const LayerRule *rules, uint32_t code, bool patternMode);
+// The same for a code whose decimal text (FormatStatusCode) is already made,
+// as a picture looks up each code in every list.
+const LayerRule *FindLayerRuleForText(const LayerRule *rules, uint32_t code, const char *codeText, bool patternMode);

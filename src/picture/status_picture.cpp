@@ -10,35 +10,16 @@
 
 namespace {
 
-constexpr uint32_t kLayerBuffersPerStep = 10;
-
-// The picture's layer buffers: one, though a bitmap info may hold several.
-bool CreateLayerBufferList(ArrayOf<GrowableBuffer *> &list) {
-    if (!list.Create(kLayerBuffersPerStep, 1)) return false;
-    GrowableBuffer *layers = CreateLayerBuffer();
-    if (layers != nullptr && list.Append(layers)) return true;
-    if (layers != nullptr) BufferFree(layers);
-    list.Free();
-    return false;
-}
-
-void FreeLayerBufferList(ArrayOf<GrowableBuffer *> &list) {
-    list.ForEach([](GrowableBuffer *layers) { BufferFree(layers); });
-    list.Free();
-}
-
 // A source type without a priority table selects nothing; its picture is
 // empty rather than failed.
 uint32_t CollectPictureLayers(uint32_t sourceType, const PrnInfoEx *statusRecord, GrowableBuffer *layers) {
-    ArrayOf<uint32_t> codes;
-    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<uint32_t, kSelectedCodesPerStep> codes(kSelectedCodesPerStep);
     const StatusCallContext context = {sourceType, statusRecord};
     if (SelectStatusCodes(&context, codes) == PAT_OK) {
         CollectLayers(statusRecord, codes, layers);
         const bool reducedSet = (sourceType & PAT_REDUCED_SET_BIT) != 0;
         RemoveLayerNumber(layers, reducedSet ? kFullSetSignLayer : kReducedSetSignLayer);
     }
-    codes.Free();
     return PAT_OK;
 }
 
@@ -49,14 +30,14 @@ uint32_t CreateStatusPicture(uint32_t sourceType, PatInfoNode *statusRoot, PatBi
     uint32_t decoded = DecodeStatusInput(sourceType, statusRoot, &statusRecord);
     if (decoded == PAT_OK) decoded = CheckStatusLists(&statusRecord);
     if (decoded != PAT_OK) return decoded;
-    ArrayOf<GrowableBuffer *> layerBuffers;
-    if (!CreateLayerBufferList(layerBuffers)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    GrowableBuffer *layers = *layerBuffers.At(0);
-    uint32_t error = CollectPictureLayers(sourceType, &statusRecord, layers);
+    // The one layer buffer's header lives on the stack; its block is the heap's.
+    GrowableBuffer layers;
+    if (!BufferInit(&layers, kLayerBufferGranule, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    uint32_t error = CollectPictureLayers(sourceType, &statusRecord, &layers);
     if (error == PAT_OK) {
-        *picture = BuildBitmapInfo(layerBuffers);
+        *picture = BuildBitmapInfo(&layers);
         if (*picture == nullptr) error = PAT_ERROR_NOT_ENOUGH_MEMORY;
     }
-    FreeLayerBufferList(layerBuffers);
+    BufferRelease(&layers);
     return error;
 }

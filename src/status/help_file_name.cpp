@@ -15,11 +15,9 @@ uint32_t ChooseHelpFile(const StatusCallContext &, ArrayOf<uint32_t> &, char (&n
 }
 
 uint32_t NameHelpFile(const StatusCallContext &context, char (&name)[kHelpFileNameSize]) {
-    ArrayOf<uint32_t> codes;
-    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<uint32_t, kSelectedCodesPerStep> codes(kSelectedCodesPerStep);
     uint32_t error = SelectStatusCodes(&context, codes);
     if (error == PAT_OK) error = ChooseHelpFile(context, codes, name);
-    codes.Free();
     return error;
 }
 

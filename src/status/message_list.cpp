@@ -53,15 +53,15 @@ void ExtractServiceCode(const PrnInfoEx &record, char (&serviceCode)[kMessageExt
 
 // Exact rows first; the wildcard rows only when no exact row exists.
 void AppendTableEntries(const MessageRow *table, uint32_t code, ArrayOf<MessageEntry> &messages) {
-    char decimal[kDecimalCodeSize];
-    FormatStatusCode(code, decimal);
     bool anyExact = false;
     for (const MessageRow *row = table; row->pattern != nullptr; ++row) {
-        if (strcmp(row->pattern, decimal) != 0) continue;
+        if (row->exactCode != code) continue;
         AppendEntry(messages, row->messageCode, row->detailIndex);
         anyExact = true;
     }
     if (anyExact) return;
+    char decimal[kDecimalCodeSize];
+    FormatStatusCode(code, decimal);
     for (const MessageRow *row = table; row->pattern != nullptr; ++row) {
         if (MatchCodePattern(decimal, row->pattern)) AppendEntry(messages, row->messageCode, row->detailIndex);
     }
@@ -94,12 +94,10 @@ void AppendEntriesOfCode(const StatusCallContext &context, uint32_t code, ArrayO
 }  // namespace
 
 uint32_t BuildMessageList(const StatusCallContext *context, ArrayOf<MessageEntry> &messages) {
-    ArrayOf<uint32_t> codes;
-    if (!codes.Create(kSelectedCodesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<uint32_t, kSelectedCodesPerStep> codes(kSelectedCodesPerStep);
     const uint32_t error = SelectStatusCodes(context, codes);
     if (error == PAT_OK) {
         codes.ForEach([&](uint32_t code) { AppendEntriesOfCode(*context, code, messages); });
     }
-    codes.Free();
     return error;
 }

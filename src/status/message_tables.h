@@ -4,11 +4,17 @@
 
 #include <stdint.h>
 
+#include "status_code.h"
+
 // Ends with a row whose pattern is null.  A detail index of 0 names no part.
 struct MessageRow {
+    constexpr MessageRow(const char *pattern, uint32_t messageCode, uint32_t detailIndex)
+        : pattern(pattern), messageCode(messageCode), detailIndex(detailIndex), exactCode(ExactCodeOf(pattern)) {}
+
     const char *pattern;
     uint32_t messageCode;
     uint32_t detailIndex;
+    uint64_t exactCode;  // ExactCodeOf(pattern)
 };
 
 extern const MessageRow kGeneralMessageTable[];

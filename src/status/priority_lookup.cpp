@@ -1,5 +1,3 @@
-#include <string.h>
-
 #include "priority_tables.h"
 #include "status_code.h"
 
@@ -11,11 +9,11 @@ const PriorityRow *FindPriorityTable(uint32_t sourceType) {
 }
 
 uint16_t LookUpPriority(const PriorityRow *table, uint32_t code) {
+    for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
+        if (row->exactCode == code) return row->priority;
+    }
     char decimal[kDecimalCodeSize];
     FormatStatusCode(code, decimal);
-    for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
-        if (strcmp(row->pattern, decimal) == 0) return row->priority;
-    }
     for (const PriorityRow *row = table; row->pattern != nullptr; ++row) {
         if (MatchCodePattern(decimal, row->pattern)) return row->priority;
     }

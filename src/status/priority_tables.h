@@ -4,12 +4,18 @@
 
 #include <stdint.h>
 
+#include "status_code.h"
+
 constexpr uint16_t kPriorityNotInTable = 65535;
 
 // Ends with a row whose pattern is null.  Row order decides among wildcard rows.
 struct PriorityRow {
+    constexpr PriorityRow(const char *pattern, uint16_t priority)
+        : pattern(pattern), priority(priority), exactCode(ExactCodeOf(pattern)) {}
+
     const char *pattern;
     uint16_t priority;
+    uint64_t exactCode;  // ExactCodeOf(pattern)
 };
 
 // Keyed by the whole source-type argument, reduced-set bit included; ends

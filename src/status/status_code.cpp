@@ -1,15 +1,14 @@
 #include "status_code.h"
 
-#include <stdio.h>
-
+// Digits are written from the end of a scratch buffer and moved to the
+// front: the same text printf's "%lu" gives, without its format parsing.
 void FormatStatusCode(uint32_t code, char (&decimal)[kDecimalCodeSize]) {
-    snprintf(decimal, sizeof decimal, "%lu", static_cast<unsigned long>(code));
-}
-
-int MatchCodePattern(const char *decimal, const char *pattern) {
-    for (; *decimal != '\0' && *pattern != '\0'; ++decimal, ++pattern) {
-        const bool wildcard = *pattern >= 'a' && *pattern <= 'z';
-        if (*decimal != *pattern && !wildcard) return 0;
-    }
-    return *decimal == '\0' && *pattern == '\0';
+    char reversed[kDecimalCodeSize];
+    uint32_t length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + code % 10);
+        code /= 10;
+    } while (code != 0);
+    for (uint32_t i = 0; i < length; ++i) decimal[i] = reversed[length - 1 - i];
+    decimal[length] = '\0';
 }

@@ -9,17 +9,11 @@ namespace {
 // included, are reported as a lack of memory.
 uint32_t ComposeForRecord(uint32_t sourceType, const PrnInfoEx &status, uint32_t textForm,
                           char (&text)[kStatusTextSize]) {
-    ArrayOf<MessageEntry> messages;
-    if (!messages.Create(kMessagesPerStep, 1)) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    LocalArrayOf<MessageEntry, kMessagesPerStep> messages(kMessagesPerStep);
     const StatusCallContext context = {sourceType, &status};
-    uint32_t error = BuildMessageList(&context, messages);
-    if (error != PAT_OK) {
-        error = PAT_ERROR_NOT_ENOUGH_MEMORY;
-    } else {
-        error = ComposeStatusText(&context, messages, textForm, text, sizeof text);
-    }
-    messages.Free();
-    return error;
+    const uint32_t error = BuildMessageList(&context, messages);
+    if (error != PAT_OK) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    return ComposeStatusText(&context, messages, textForm, text, sizeof text);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ const StringMapRow kReducedShortTextMap[] = {
 
 // Part names by detail index: string detail index + 2999.  Part lists follow
 // this row order, so 28 stands between 14 and 15.
-const StringMapRow kPartNameMap[] = {
+const StringMapRow kPartNameMap[kPartCount + 1] = {
     {1, 3000}, {2, 3001}, {3, 3002}, {4, 3003}, {5, 3004}, {6, 3005}, {7, 3006}, {8, 3007},
     {9, 3008}, {10, 3009}, {11, 3010}, {12, 3011}, {13, 3012}, {14, 3013}, {28, 3027}, {15, 3014},
     {16, 3015}, {17, 3016}, {18, 3017}, {19, 3018}, {20, 3019}, {21, 3020}, {22, 3021}, {23, 3022},

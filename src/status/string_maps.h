@@ -25,7 +25,9 @@ extern const StringMapRow kLongTextMap[];
 extern const StringMapRow kShortTextMap[];
 extern const StringMapRow kReducedLongTextMap[];
 extern const StringMapRow kReducedShortTextMap[];
-extern const StringMapRow kPartNameMap[];
+// The part-name map has one row per part; a part list holds each part once.
+constexpr uint32_t kPartCount = 28;
+extern const StringMapRow kPartNameMap[kPartCount + 1];
 extern const StringMapRow kOptionalUnitMap[];
 
 // Null when no map serves that kind and form.

@@ -4,7 +4,9 @@
 
 #include <vector>
 
+#include "common/array_of.h"
 #include "common/growable_array.h"
+#include "platform/linux/heap_hooks.h"
 #include "platform/platform.h"
 #include "support/alloc_sweep.h"
 
@@ -211,6 +213,25 @@ TEST(GrowableArray, GrowsPastInitialStepsAndSurvivesFailures) {
         EXPECT_EQ(ArrayCount(array), appended);
         if (failAt == 0) EXPECT_EQ(Elements(array), (std::vector<uint32_t>{0, 1, 2, 3, 4, 5, 6}));
         ArrayFree(array);
+    });
+}
+
+// An array on its owner's stack: nothing from the heap while its room lasts,
+// then its elements move to a heap block and grow from there; a failed move
+// or growth only leaves the new element out.
+TEST(LocalArrayOf, MovesToTheHeapWhenItOutgrowsItsRoom) {
+    SweepAllocationFailures([](long failAt) {
+        LocalArrayOf<uint32_t, 2> array(2);
+        std::vector<uint32_t> appended;
+        for (uint32_t v = 10; v < 17; ++v) {
+            const long before = platform_heap::AllocationsAttempted();
+            if (array.Append(v)) appended.push_back(v);
+            if (v < 12) EXPECT_EQ(platform_heap::AllocationsAttempted(), before) << "within its room";
+        }
+        std::vector<uint32_t> held;
+        array.ForEach([&](uint32_t v) { held.push_back(v); });
+        EXPECT_EQ(held, appended);
+        if (failAt == 0) EXPECT_EQ(appended.size(), 7u);
     });
 }
 

@@ -43,6 +43,26 @@ TEST(CodePattern, DecimalFormIsUnsigned) {
     EXPECT_STREQ(decimal, "0");
 }
 
+// A row's key stands for a code exactly when the code's decimal form is the
+// key's text: no leading zero, no wildcard, nothing past 32 bits.
+TEST(CodePattern, ExactCodeOfAKeyIsTheCodeWhoseDecimalFormItIs) {
+    const struct {
+        const char *key;
+        uint64_t code;
+    } cases[] = {
+        {"10001", 10001},      {"0", 0},          {"4294967295", 0xFFFFFFFFu}, {"4294967042", kNR},
+        {"4294967296", kNotACode}, {"42949672950", kNotACode}, {"00", kNotACode}, {"010001", kNotACode},
+        {"410yy", kNotACode},  {"STATUS_DEFAULT_BMP", kNotACode}, {"", kNotACode}, {nullptr, kNotACode},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(ExactCodeOf(c.key), c.code) << (c.key != nullptr ? c.key : "null");
+        if (c.code == kNotACode || c.key == nullptr) continue;
+        char decimal[kDecimalCodeSize];
+        FormatStatusCode(static_cast<uint32_t>(c.code), decimal);
+        EXPECT_STREQ(decimal, c.key);
+    }
+}
+
 TEST(LookUpPriority, ExactRowBeatsAnEarlierWildcardRow) {
     const struct {
         uint32_t code;

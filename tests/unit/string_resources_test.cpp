@@ -4,6 +4,8 @@
 // code page.
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+#include <stdio.h>
 #include <string.h>
 
 #include <set>
@@ -199,6 +201,55 @@ TEST(SetLocale, NamesAreMatchedUpperCasedOnTheirFirstNineCharacters) {
     EXPECT_EQ(GetLastError(), 87u);
     EXPECT_EQ(CurrentLanguage(), 0x0404);
     ASSERT_EQ(PatSetLocale("EN"), 1);
+}
+
+// The conversion takes the characters a code page writes as one byte from a
+// table, and everything else from iconv: for every character of the basic
+// plane, alone and in a run, the result must be iconv's, with the default
+// character where iconv has none.
+std::string IconvOrDefault(iconv_t cd, WCHAR unit, bool *usedDefault) {
+    char in[2], out[8];
+    memcpy(in, &unit, sizeof unit);
+    char *inPtr = in, *outPtr = out;
+    size_t inLeft = sizeof in, outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    *usedDefault = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) ||
+                   iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1);
+    return *usedDefault ? std::string("?") : std::string(out, sizeof out - outLeft);
+}
+
+TEST(WideCharToMultiByte, EveryCharacterConvertsAsIconvConvertsIt) {
+    for (UINT codePage : {1250u, 1252u, 932u, 936u, 950u}) {
+        SCOPED_TRACE(testing::Message() << "code page " << codePage);
+        char name[16];
+        snprintf(name, sizeof name, "CP%u", codePage);
+        iconv_t cd = iconv_open(name, "UTF-16LE");
+        ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+        std::vector<WCHAR> run;
+        std::string expectedRun;
+        for (uint32_t unit = 1; unit <= 0xFFFF; ++unit) {
+            if (unit >= 0xD800 && unit <= 0xDFFF) continue;  // surrogates stand only in pairs
+            const WCHAR wide = static_cast<WCHAR>(unit);
+            bool expectedDefault = false;
+            const std::string expected = IconvOrDefault(cd, wide, &expectedDefault);
+            char out[8];
+            BOOL usedDefault = !expectedDefault;
+            const int n = WideCharToMultiByte(codePage, 0, &wide, 1, out, sizeof out, nullptr, &usedDefault);
+            ASSERT_EQ(std::string(out, n > 0 ? n : 0), expected) << "U+" << std::hex << unit;
+            ASSERT_EQ(usedDefault != FALSE, expectedDefault) << "U+" << std::hex << unit;
+            if (unit % 97 == 0 || (unit >= 0x80 && unit < 0x180)) {
+                run.push_back(wide);
+                expectedRun += expected;
+            }
+        }
+        iconv_close(cd);
+        std::string converted(expectedRun.size() + 1, '\0');
+        run.push_back(0);
+        const int n = WideCharToMultiByte(codePage, 0, run.data(), -1, &converted[0],
+                                          static_cast<int>(converted.size()), nullptr, nullptr);
+        EXPECT_EQ(n, static_cast<int>(expectedRun.size() + 1));
+        EXPECT_EQ(converted, expectedRun + '\0');
+    }
 }
 
 }  // namespace
