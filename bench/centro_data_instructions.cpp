@@ -6,7 +6,8 @@
 // The count for 2 calls minus the count for 1 is the cost of one call.
 // Size 0 means the reply to the full query; a third argument "last" puts the
 // answers after the padding, "tokens" reads the reply with the tokenizer
-// alone (to its end, tokens of at most 32 characters) instead of the export.
+// alone (to its end, every token's place, as the dispatcher reads them)
+// instead of the export.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -22,11 +23,10 @@ namespace {
 bool Tokenize(const std::string &reply) {
     ReplyTokenizer tokenizer;
     TokenizerInit(&tokenizer, BoundText(reply.c_str(), static_cast<uint32_t>(reply.size() + 1)));
-    char token[33];
-    int32_t kind = 0;
+    TokenPlace token;
     do {
-        if (TokenizerNext(&tokenizer, token, sizeof token, &kind) != 0) return false;
-    } while (kind != TOKEN_END);
+        if (TokenizerRead(&tokenizer, &token) != 0) return false;
+    } while (token.kind != TOKEN_END);
     return true;
 }
 

@@ -12,7 +12,11 @@ const char *SplitField(const char *source, const char *limit, char *buffer, uint
                        const char *delimiters) {
     const char *p = source;
     uint32_t copied = 0;
-    while (copied + 1 < capacity && !AtTextEnd(p, limit) && !IsDelimiter(*p, delimiters)) {
+    // Device ID fields end at one delimiter each: compared directly, not
+    // looked up in the set character by character.
+    const char single = delimiters[0] != '\0' && delimiters[1] == '\0' ? delimiters[0] : '\0';
+    while (copied + 1 < capacity && !AtTextEnd(p, limit) &&
+           (single != '\0' ? *p != single : !IsDelimiter(*p, delimiters))) {
         buffer[copied++] = *p++;
     }
     if (capacity != 0) buffer[copied] = '\0';

@@ -208,6 +208,45 @@ TEST(ReplyTokenizer, OverlongWordsAreCutAndSkippedWhole) {
     EXPECT_EQ(Tokens("@PJL\n", 3)[0].text, "@P");
 }
 
+// A token is handed over as its place in the text, as read; what a buffer
+// keeps of it is cut first and trimmed after, so blanks that only a cut brings
+// to the end are dropped too.
+TEST(ReplyTokenizer, PlacesSpanTheTextAsReadAndKeptLengthCutsThenTrims) {
+    struct PlaceCase {
+        const char *name;
+        std::string key;  // the first body line's key
+        uint32_t length;  // its place's length
+        uint32_t kept32, kept99;
+    };
+    const PlaceCase cases[] = {
+        {"blanks before the bracket", "IN TRAYS  ", 10, 8, 8},
+        {"longer than a buffer", std::string(40, 'K'), 40, 32, 40},
+        {"blanks that the cut leaves last", "ABC" + std::string(29, ' ') + "X", 33, 3, 33},
+    };
+    for (const PlaceCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = "@PJL INFO CONFIG\r\n" + c.key + "[1 ENUMERATED]\r\n\f";
+        ReplyTokenizer tokenizer;
+        TokenizerInit(&tokenizer, Terminated(text.c_str()));
+        TokenPlace token{};
+        for (int i = 0; i < 5; ++i) ASSERT_EQ(TokenizerRead(&tokenizer, &token), 0u);
+        EXPECT_EQ(token.kind, TOKEN_KEY);
+        EXPECT_EQ(token.begin, text.c_str() + 18);
+        EXPECT_EQ(token.length, c.length);
+        EXPECT_EQ(KeptLength(token, 32), c.kept32);
+        EXPECT_EQ(KeptLength(token, 99), c.kept99);
+    }
+    // The end met between commands spans nothing: a copy keeps the buffer.
+    ReplyTokenizer tokenizer;
+    TokenizerInit(&tokenizer, Terminated(""));
+    TokenPlace end{};
+    EXPECT_EQ(TokenizerRead(&tokenizer, &end), 0u);
+    EXPECT_EQ(end.kind, TOKEN_END);
+    char buffer[4] = "old";
+    CopyToken(end, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "old");
+}
+
 TEST(ReplyTokenizer, ScanKeepsControlCharactersInsideWordsAndStopsOnEnders) {
     struct ScanCase {
         const char *text;
