@@ -26,13 +26,13 @@ constexpr CharClassTable MakeCharClasses() {
     CharClassTable table{};
     const char keyEnds[] = "\r\n:=[]";  // and its NUL
     for (const char c : keyEnds) table.of[static_cast<uint8_t>(c)] |= kEndsKey | kEndsWord;
-    table.of[' '] |= kEndsWord | kSkipped;
-    table.of['\r'] |= kSkipped;
-    table.of['"'] |= kEndsQuote | kOpensQuote;
+    table.of[static_cast<uint8_t>(' ')] |= kEndsWord | kSkipped;
+    table.of[static_cast<uint8_t>('\r')] |= kSkipped;
+    table.of[static_cast<uint8_t>('"')] |= kEndsQuote | kOpensQuote;
     table.of[0] |= kEndsQuote | kControl;
-    table.of['\t'] |= kControl;
-    table.of['\n'] |= kControl;
-    table.of['\f'] |= kControl;
+    table.of[static_cast<uint8_t>('\t')] |= kControl;
+    table.of[static_cast<uint8_t>('\n')] |= kControl;
+    table.of[static_cast<uint8_t>('\f')] |= kControl;
     return table;
 }
 
@@ -46,9 +46,9 @@ struct ControlKindTable {
 constexpr ControlKindTable MakeControlKinds() {
     ControlKindTable table{};
     table.of[0] = TOKEN_END;
-    table.of['\t'] = TOKEN_TAB;
-    table.of['\n'] = TOKEN_LINE_END;
-    table.of['\f'] = TOKEN_FORM_FEED;
+    table.of[static_cast<uint8_t>('\t')] = TOKEN_TAB;
+    table.of[static_cast<uint8_t>('\n')] = TOKEN_LINE_END;
+    table.of[static_cast<uint8_t>('\f')] = TOKEN_FORM_FEED;
     return table;
 }
 
