@@ -82,6 +82,45 @@ bool UpdateContext(DispatchContext *context, const TokenPlace &token) {
     }
 }
 
+// Tokens read but not yet taken by the dispatcher.
+struct TokenSpan {
+    const RecordedToken *next;
+    const RecordedToken *end;
+};
+
+// The next tokens: those the tokenizer still has to replay, else a batch read
+// ahead into `ahead`.  The tokenizer is left standing after the last of them.
+TokenSpan NextSpan(ReplyTokenizer *tokenizer, RecordedToken *ahead) {
+    if (tokenizer->replay == tokenizer->replayEnd) {
+        return {ahead, ahead + TokenizerReadAhead(tokenizer, ahead, kTokenReadAhead)};
+    }
+    const TokenSpan span{tokenizer->replay, tokenizer->replayEnd};
+    tokenizer->cursor = span.end[-1].cursor;
+    tokenizer->state = span.end[-1].state;
+    tokenizer->replay = tokenizer->replayEnd = nullptr;
+    return span;
+}
+
+// Dispatch with the tokenizer standing just after `token`: the handlers read
+// on from the span first, as replay, then from the text.  The span is left
+// after what they read.
+void DispatchAfter(const DispatchContext &context, const RecordedToken &token, TokenSpan *span,
+                   ReplyTokenizer *tokenizer, PrnInfoEx *record, const DispatchIndex &index) {
+    if (span->next == span->end) {
+        Dispatch(context, tokenizer, record, index);
+        return;
+    }
+    const ReplyTokenizer after = *tokenizer;  // where the span ends
+    tokenizer->cursor = token.cursor;
+    tokenizer->state = token.state;
+    tokenizer->replay = span->next;
+    tokenizer->replayEnd = span->end;
+    Dispatch(context, tokenizer, record, index);
+    span->next = tokenizer->replay;
+    if (span->next != span->end) *tokenizer = after;
+    tokenizer->replay = tokenizer->replayEnd = nullptr;
+}
+
 }  // namespace
 
 void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchIndex &index,
@@ -90,15 +129,20 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
     ClearContext(&context);
     ReplyTokenizer tokenizer;
     TokenizerInitReplay(&tokenizer, BoundText(reply, length), recording);
-    TokenPlace token;
+    RecordedToken ahead[kTokenReadAhead];
+    TokenSpan span{nullptr, nullptr};
     // A printer mixes blocks that break the grammar (empty answers, unsolicited
     // status) into its reply: the token of a grammar error is not taken, and
     // the tokenizer, back between commands, goes on from the next "@PJL".
     // Every error leaves the cursor further on, so the loop ends.  The context
     // points into the reply: the words are read in place, never copied.
     for (;;) {
-        const bool broken = TokenizerRead(&tokenizer, &token) != 0;
-        if (!broken && UpdateContext(&context, token)) Dispatch(context, &tokenizer, record, index);
-        if (token.kind == TOKEN_END) return;
+        if (span.next == span.end) span = NextSpan(&tokenizer, ahead);
+        const RecordedToken &token = *span.next++;
+        const bool broken = token.result != 0;
+        if (!broken && UpdateContext(&context, token.place)) {
+            DispatchAfter(context, token, &span, &tokenizer, record, index);
+        }
+        if (token.place.kind == TOKEN_END) return;
     }
 }

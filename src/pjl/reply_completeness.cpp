@@ -83,20 +83,42 @@ void AddArgument(ArgumentBatch *batch, const Word &word) {
     batch->slot[at] = static_cast<uint8_t>(++batch->count);
 }
 
-void ReadArgumentBatch(ReplyTokenizer *query, ArgumentBatch *batch) {
+// The query's tokens, read ahead a batch at a time.
+struct QueryReader {
+    ReplyTokenizer tokenizer;
+    RecordedToken ahead[kTokenReadAhead];
+    uint32_t next;
+    uint32_t count;
+};
+
+void StartQuery(QueryReader *reader, const BoundedText &query) {
+    StartTokenizer(&reader->tokenizer, query);
+    reader->next = reader->count = 0;
+}
+
+// Not called again after the end of the text.
+const RecordedToken &NextQueryToken(QueryReader *reader) {
+    if (reader->next == reader->count) {
+        reader->count = TokenizerReadAhead(&reader->tokenizer, reader->ahead, kTokenReadAhead);
+        reader->next = 0;
+    }
+    return reader->ahead[reader->next++];
+}
+
+void ReadArgumentBatch(QueryReader *query, ArgumentBatch *batch) {
     batch->count = 0;
     batch->queryResult = 0;
     batch->queryEnded = false;
     memset(batch->slot, 0, sizeof batch->slot);
     while (batch->count < kBatchSize) {
-        TokenPlace token;
-        batch->queryResult = TokenizerRead(query, &token);
+        const RecordedToken &token = NextQueryToken(query);
+        batch->queryResult = token.result;
         if (batch->queryResult != 0) return;
-        if (token.kind == TOKEN_END) {
+        if (token.place.kind == TOKEN_END) {
             batch->queryEnded = true;
             return;
         }
-        if (token.kind == TOKEN_ARGUMENT) AddArgument(batch, WordOf(token));
+        if (token.place.kind == TOKEN_ARGUMENT) AddArgument(batch, WordOf(token.place));
     }
 }
 
@@ -111,25 +133,41 @@ bool ResolveEcho(ArgumentBatch *batch, const Word &echo, bool formFeedFollows, u
     return true;
 }
 
+// Where the next tokens of a pass are read to: the recording's free tokens
+// while it has room, else `local`.  Returns their capacity.
+uint32_t AheadPlace(TokenRecording *recording, RecordedToken *local, RecordedToken **ahead) {
+    if (recording != nullptr && recording->count < TokenRecording::kCapacity) {
+        *ahead = recording->token + recording->count;
+        return TokenRecording::kCapacity - recording->count;
+    }
+    *ahead = local;
+    return kTokenReadAhead;
+}
+
 // One pass over the reply for the batch; `recording` (null after the first
 // pass) keeps the tokens it reads for the interpretation.
 bool BatchAnswered(ArgumentBatch *batch, const BoundedText &reply, const char *lastFormFeed,
                    TokenRecording *recording) {
     uint32_t unresolved = batch->count;
+    if (unresolved == 0) return true;
     ReplyTokenizer tokenizer;
     StartTokenizer(&tokenizer, reply);
     if (recording != nullptr) TokenRecordingStart(recording, tokenizer);
-    while (unresolved > 0) {
-        TokenPlace token;
-        const uint32_t result = recording != nullptr ? TokenizerReadRecorded(&tokenizer, &token, recording)
-                                                     : TokenizerRead(&tokenizer, &token);
-        const bool broken = result != 0;
-        if (token.kind == TOKEN_END) return false;
-        if (broken || token.kind != TOKEN_ARGUMENT) continue;
-        const bool formFeedFollows = lastFormFeed != nullptr && lastFormFeed >= tokenizer.cursor;
-        if (!ResolveEcho(batch, WordOf(token), formFeedFollows, &unresolved)) return false;
+    RecordedToken local[kTokenReadAhead];
+    for (;;) {
+        RecordedToken *ahead;
+        const uint32_t capacity = AheadPlace(recording, local, &ahead);
+        const uint32_t count = TokenizerReadAhead(&tokenizer, ahead, capacity);
+        if (ahead != local) recording->count += count;
+        for (uint32_t i = 0; i < count; ++i) {
+            const RecordedToken &token = ahead[i];
+            if (token.place.kind == TOKEN_END) return false;
+            if (token.result != 0 || token.place.kind != TOKEN_ARGUMENT) continue;
+            const bool formFeedFollows = lastFormFeed != nullptr && lastFormFeed >= token.cursor;
+            if (!ResolveEcho(batch, WordOf(token.place), formFeedFollows, &unresolved)) return false;
+            if (unresolved == 0) return true;
+        }
     }
-    return true;
 }
 
 const char *LastFormFeed(const BoundedText &text) {
@@ -141,11 +179,11 @@ const char *LastFormFeed(const BoundedText &text) {
 
 uint32_t CompareQueryWithReply(const BoundedText &query, const BoundedText &reply, TokenRecording *recording) {
     const char *lastFormFeed = LastFormFeed(reply);
-    ReplyTokenizer queryTokenizer;
-    StartTokenizer(&queryTokenizer, query);
+    QueryReader queryReader;
+    StartQuery(&queryReader, query);
     ArgumentBatch batch;
     for (;;) {
-        ReadArgumentBatch(&queryTokenizer, &batch);
+        ReadArgumentBatch(&queryReader, &batch);
         if (!BatchAnswered(&batch, reply, lastFormFeed, recording)) return PAT_ERROR_INCOMPLETE_REPLY;
         recording = nullptr;
         if (batch.queryResult != 0) return PAT_ERROR_INVALID_DATA;

@@ -168,7 +168,7 @@ TOKENIZER_STEP Step BreakGrammar(ReplyTokenizer *t, int32_t kind) {
 
 // The next "@PJL" on.  A reply's next command line usually starts at the
 // cursor, which spares the search.
-Step FindCommandLine(ReplyTokenizer *t, TokenPlace *token) {
+TOKENIZER_STEP Step FindCommandLine(ReplyTokenizer *t, TokenPlace *token) {
     for (;;) {
         if (t->cursor >= t->end || *t->cursor != '@') {
             const void *at = memchr(t->cursor, '@', static_cast<size_t>(t->end - t->cursor));
@@ -321,6 +321,18 @@ TOKENIZER_STEP Step RunState(ReplyTokenizer *t, TokenPlace *token) {
     }
 }
 
+// One token from the text (no replay): its place and kind, and the result.
+TOKENIZER_STEP uint32_t ReadOne(ReplyTokenizer *t, TokenPlace *token) {
+    const Step step = RunState(t, token);
+    token->kind = step.kind;
+    // Only between commands is the end of the text a clean end.
+    if (step.kind == TOKEN_END && t->state != kBetweenCommands) {
+        t->state = kBetweenCommands;
+        return PAT_ERROR_INVALID_DATA;
+    }
+    return step.error ? PAT_ERROR_INVALID_DATA : 0;
+}
+
 }  // namespace
 
 void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text) {
@@ -342,12 +354,30 @@ void TokenRecordingStart(TokenRecording *recording, const ReplyTokenizer &tokeni
     recording->count = 0;
 }
 
-uint32_t TokenizerReadRecorded(ReplyTokenizer *tokenizer, TokenPlace *token, TokenRecording *recording) {
-    const uint32_t result = TokenizerRead(tokenizer, token);
-    if (recording->count < TokenRecording::kCapacity) {
-        recording->token[recording->count++] = {*token, tokenizer->cursor, tokenizer->state, result};
+uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity) {
+    uint32_t count = 0;
+    for (; count < capacity && tokenizer->replay != tokenizer->replayEnd; ++count) {
+        const RecordedToken &recorded = *tokenizer->replay++;
+        ahead[count] = recorded;
+        tokenizer->cursor = recorded.cursor;
+        tokenizer->state = recorded.state;
+        if (recorded.place.kind == TOKEN_END) return count + 1;
     }
-    return result;
+    // The machine works on a copy of its own: its fields stay in registers
+    // for the whole run instead of being stored after every token.
+    ReplyTokenizer t = *tokenizer;
+    for (; count < capacity; ++count) {
+        RecordedToken &recorded = ahead[count];
+        recorded.result = ReadOne(&t, &recorded.place);
+        recorded.cursor = t.cursor;
+        recorded.state = t.state;
+        if (recorded.place.kind == TOKEN_END) {
+            ++count;
+            break;
+        }
+    }
+    *tokenizer = t;
+    return count;
 }
 
 uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
@@ -358,14 +388,7 @@ uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
         tokenizer->state = recorded.state;
         return recorded.result;
     }
-    const Step step = RunState(tokenizer, token);
-    token->kind = step.kind;
-    // Only between commands is the end of the text a clean end.
-    if (step.kind == TOKEN_END && tokenizer->state != kBetweenCommands) {
-        tokenizer->state = kBetweenCommands;
-        return PAT_ERROR_INVALID_DATA;
-    }
-    return step.error ? PAT_ERROR_INVALID_DATA : 0;
+    return ReadOne(tokenizer, token);
 }
 
 void CopyToken(const TokenPlace &token, char *buffer, uint32_t capacity) {

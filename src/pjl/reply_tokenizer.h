@@ -102,12 +102,19 @@ void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text);
 // tokens of this very text, they are read from it first.
 void TokenizerInitReplay(ReplyTokenizer *tokenizer, const BoundedText &text, const TokenRecording *recording);
 
-// Starts `recording` for the text the tokenizer reads; TokenizerReadRecorded
-// adds its tokens.
+// Starts `recording` for the text the tokenizer reads; TokenizerReadAhead
+// into its free tokens fills it.
 void TokenRecordingStart(TokenRecording *recording, const ReplyTokenizer &tokenizer);
 
-// TokenizerRead, keeping the token in `recording` while it has room.
-uint32_t TokenizerReadRecorded(ReplyTokenizer *tokenizer, TokenPlace *token, TokenRecording *recording);
+// How many tokens a reader takes at once from TokenizerReadAhead.
+constexpr uint32_t kTokenReadAhead = 32;
+
+// Reads up to `capacity` (>= 1) tokens into `ahead`, each as TokenizerRead
+// would return it, and stops after the end of the text; returns how many.  A
+// token's cursor and state say where the tokenizer stood after it; the
+// tokenizer stands after the last.  Reading many at once spares the call and
+// the machine's loads and stores of every token.
+uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity);
 
 // Reads the next token's place.  Returns PAT_OK, or PAT_ERROR_INVALID_DATA
 // when the text breaks the grammar (the state machine then waits for the next

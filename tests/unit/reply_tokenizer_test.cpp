@@ -300,4 +300,54 @@ TEST(ReplyTokenizer, BoundedTextEndsAtItsLength) {
     EXPECT_EQ(tokenizer.cursor, bytes + 3);
 }
 
+// Reading many tokens at once gives each token, result and position that
+// reading them one by one gives, whatever the batch size, and stops after the
+// end of the text.
+TEST(ReplyTokenizer, ReadAheadAgreesWithReadingOneByOne) {
+    const char bytes[] = "@PJL INFO CONFIG\r\nKEY=VALUE\r\n\fTRAILING @PJL INFO X";
+    const BoundedText texts[] = {
+        Terminated("@PJL INFO CONFIG\r\nIN TRAYS [1 ENUMERATED]\r\n\tINTRAY1 PC\r\nMEMORY=8\r\n\f"),
+        Terminated("@PJL INFO X:\r\nKEY=\"Q V\" \r\nA]B\r\n@PJL ECHO Y\r\n@PJL INFO STATUS\r\nCODE"),
+        Terminated(""),
+        BoundText(bytes, 30),
+        BoundText(bytes, sizeof bytes - 1),
+    };
+    for (const BoundedText &text : texts) {
+        ReplyTokenizer single;
+        TokenizerInit(&single, text);
+        std::vector<RecordedToken> expected;
+        for (int guard = 0; guard < 100; ++guard) {
+            RecordedToken token{};
+            token.result = TokenizerRead(&single, &token.place);
+            token.cursor = single.cursor;
+            token.state = single.state;
+            expected.push_back(token);
+            if (token.place.kind == TOKEN_END) break;
+        }
+        for (uint32_t capacity : {1u, 3u, kTokenReadAhead}) {
+            SCOPED_TRACE(std::string(text.begin, text.end) + " / " + std::to_string(capacity));
+            ReplyTokenizer batched;
+            TokenizerInit(&batched, text);
+            std::vector<RecordedToken> ahead(capacity);
+            size_t at = 0;
+            while (at < expected.size()) {
+                const uint32_t count = TokenizerReadAhead(&batched, ahead.data(), capacity);
+                ASSERT_GE(count, 1u);
+                ASSERT_LE(count, capacity);
+                ASSERT_LE(at + count, expected.size());
+                for (uint32_t i = 0; i < count; ++i, ++at) {
+                    EXPECT_EQ(ahead[i].place.kind, expected[at].place.kind) << at;
+                    EXPECT_EQ(ahead[i].place.begin, expected[at].place.begin) << at;
+                    EXPECT_EQ(ahead[i].place.length, expected[at].place.length) << at;
+                    EXPECT_EQ(ahead[i].result, expected[at].result) << at;
+                    EXPECT_EQ(ahead[i].cursor, expected[at].cursor) << at;
+                    EXPECT_EQ(ahead[i].state, expected[at].state) << at;
+                }
+                EXPECT_EQ(batched.cursor, ahead[count - 1].cursor);
+                EXPECT_EQ(batched.state, ahead[count - 1].state);
+            }
+        }
+    }
+}
+
 }  // namespace
