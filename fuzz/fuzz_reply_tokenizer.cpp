@@ -1,6 +1,7 @@
 // The reply tokenizer driven to the end of arbitrary text, with both token
 // capacities the library uses, as a NUL-terminated text and as a payload read
-// to its length without a terminator.
+// to its length without a terminator; and read ahead in batches, which must
+// agree with reading token by token.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -35,6 +36,36 @@ void DriveToEnd(ReplyTokenizer *tokenizer, const char *end, size_t textLength, u
     }
 }
 
+// Reading ahead in batches gives every token, result and position that
+// reading one by one gives, and stops after the end of the text.
+void CompareReadAhead(const BoundedText &text, size_t textLength) {
+    ReplyTokenizer single;
+    ReplyTokenizer batched;
+    TokenizerInit(&single, text);
+    TokenizerInit(&batched, text);
+    RecordedToken ahead[7];
+    const size_t maxCalls = 8 * (textLength + 2);
+    for (size_t calls = 0; calls <= maxCalls;) {
+        const uint32_t count = TokenizerReadAhead(&batched, ahead, 7);
+        if (count == 0 || count > 7) abort();
+        for (uint32_t i = 0; i < count; ++i, ++calls) {
+            TokenPlace token;
+            const uint32_t result = TokenizerRead(&single, &token);
+            const RecordedToken &read = ahead[i];
+            if (read.result != result || read.place.kind != token.kind || read.place.begin != token.begin ||
+                read.place.length != token.length || read.cursor != single.cursor || read.state != single.state) {
+                abort();
+            }
+            if (token.kind == TOKEN_END) {
+                if (i + 1 != count) abort();
+                return;
+            }
+        }
+        if (batched.cursor != single.cursor || batched.state != single.state) abort();
+    }
+    abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -49,5 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ReplyTokenizer tokenizer;
     TokenizerInit(&tokenizer, BoundText(payload.bytes, static_cast<uint32_t>(size)));
     DriveToEnd(&tokenizer, payload.bytes + size, size, 33);
+    CompareReadAhead(BoundText(terminated.bytes, static_cast<uint32_t>(textLength + 1)), textLength);
+    CompareReadAhead(BoundText(payload.bytes, static_cast<uint32_t>(size)), size);
     return 0;
 }

@@ -24,11 +24,11 @@ const char *PayloadText(const PatInfoNode *node) { return static_cast<const char
 
 // A text payload is a bounded text (bounded_text.h).
 
-uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record) {
+uint32_t InterpretChild(const PatInfoNode *child, PrnInfoEx *record, const TokenRecording &recording) {
     switch (child->dwId) {
         case PAT_NODE_PJL_TEXT:
             if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;
-            RunPjlDispatcher(PayloadText(child), child->dwLength, record, kReplyDispatchIndex);
+            RunPjlDispatcher(PayloadText(child), child->dwLength, record, kReplyDispatchIndex, &recording);
             return 0;
         case PAT_NODE_DEVICE_ID:
             if (child->dwLength == 0) return PAT_ERROR_INVALID_PARAMETER;
@@ -52,11 +52,14 @@ uint32_t SetCentroData(PatInfoNode *replyRoot, PrnInfoEx *record) {
         return PAT_ERROR_INVALID_PARAMETER;
     }
     if (!ReplyTreeEnds(replyRoot) || CheckRecordLists(record) != PAT_OK) return PAT_ERROR_INVALID_PARAMETER;
-    const uint32_t completeness = CheckReplyCompleteness(replyRoot);
+    // The check reads the reply first and keeps the tokens it read, so the
+    // interpretation does not read them again.
+    TokenRecording recording;
+    const uint32_t completeness = CheckReplyCompleteness(replyRoot, &recording);
     if (completeness != 0) return completeness;
     if (!EmulationRootIsValid(replyRoot)) return PAT_ERROR_INVALID_PARAMETER;
     for (const PatInfoNode *child = GetFirstChild(replyRoot); child != nullptr; child = GetNextSibling(child)) {
-        const uint32_t error = InterpretChild(child, record);
+        const uint32_t error = InterpretChild(child, record, recording);
         if (error != 0) return error;
     }
     return 0;

@@ -55,19 +55,14 @@ constexpr std::array<DispatchEntry, kModelRows + kCommonRows> SortedDispatchEntr
 }
 
 // The first entry whose key is not below `key` (the end when there is none).
+// Keys are hashes, spread evenly over their range: the search starts where
+// the key would stand in an even spread and walks from there, a step or two.
 inline const DispatchEntry *FirstEntryOfKey(const DispatchIndex &index, uint32_t key) {
-    const DispatchEntry *first = index.entries;
-    uint32_t count = index.count;
-    while (count > 0) {
-        const uint32_t half = count / 2;
-        if (first[half].key < key) {
-            first += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return first;
+    const DispatchEntry *entries = index.entries;
+    uint32_t at = static_cast<uint32_t>((static_cast<uint64_t>(key) * index.count) >> 32);
+    while (at > 0 && entries[at - 1].key >= key) --at;
+    while (at < index.count && entries[at].key < key) ++at;
+    return entries + at;
 }
 
 // kModelDispatchTable and kCommonDispatchTable.

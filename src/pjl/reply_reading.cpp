@@ -2,10 +2,13 @@
 
 #include "pat.h"
 
+// The line end is only looked at, never copied.
 uint32_t ReadAnswer(ReplyTokenizer *tokenizer, ReplyToken *answer) {
-    uint32_t result = ReadToken(tokenizer, answer);
+    TokenPlace lineEnd;
+    uint32_t result = TokenizerRead(tokenizer, &lineEnd);
+    answer->kind = lineEnd.kind;
     if (result != 0) return result;
-    if (answer->kind != TOKEN_LINE_END) return PAT_ERROR_INVALID_PARAMETER;
+    if (lineEnd.kind != TOKEN_LINE_END) return PAT_ERROR_INVALID_PARAMETER;
     result = ReadToken(tokenizer, answer);
     if (result != 0) return result;
     return answer->kind == TOKEN_KEY ? 0 : PAT_ERROR_INVALID_PARAMETER;

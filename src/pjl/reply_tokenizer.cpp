@@ -15,6 +15,7 @@ enum CharClass : uint8_t {
     kEndsQuote = 0x04,  // the closing quote, and NUL
     kSkipped = 0x08,    // passed over between tokens: blank and \r
     kControl = 0x10,    // a token of its own: NUL, \t, \n, \f
+    kOpensQuote = 0x20, // the double quote where a token begins
 };
 
 struct CharClassTable {
@@ -25,45 +26,65 @@ constexpr CharClassTable MakeCharClasses() {
     CharClassTable table{};
     const char keyEnds[] = "\r\n:=[]";  // and its NUL
     for (const char c : keyEnds) table.of[static_cast<uint8_t>(c)] |= kEndsKey | kEndsWord;
-    table.of[' '] |= kEndsWord | kSkipped;
-    table.of['\r'] |= kSkipped;
-    table.of['"'] |= kEndsQuote;
+    table.of[static_cast<uint8_t>(' ')] |= kEndsWord | kSkipped;
+    table.of[static_cast<uint8_t>('\r')] |= kSkipped;
+    table.of[static_cast<uint8_t>('"')] |= kEndsQuote | kOpensQuote;
     table.of[0] |= kEndsQuote | kControl;
-    table.of['\t'] |= kControl;
-    table.of['\n'] |= kControl;
-    table.of['\f'] |= kControl;
+    table.of[static_cast<uint8_t>('\t')] |= kControl;
+    table.of[static_cast<uint8_t>('\n')] |= kControl;
+    table.of[static_cast<uint8_t>('\f')] |= kControl;
     return table;
 }
 
 constexpr CharClassTable kCharClasses = MakeCharClasses();
 
-bool IsClass(char c, uint8_t mask) { return (kCharClasses.of[static_cast<uint8_t>(c)] & mask) != 0; }
+// The kind of token each control character is.
+struct ControlKindTable {
+    uint8_t of[256];
+};
+
+constexpr ControlKindTable MakeControlKinds() {
+    ControlKindTable table{};
+    table.of[0] = TOKEN_END;
+    table.of[static_cast<uint8_t>('\t')] = TOKEN_TAB;
+    table.of[static_cast<uint8_t>('\n')] = TOKEN_LINE_END;
+    table.of[static_cast<uint8_t>('\f')] = TOKEN_FORM_FEED;
+    return table;
+}
+
+constexpr ControlKindTable kControlKinds = MakeControlKinds();
+
+// Every token passes through the functions below: they are inlined into the
+// one loop of TokenizerRead, so a token costs a state's step and its scans,
+// not a chain of calls.
+#define TOKENIZER_STEP [[gnu::always_inline]] inline
+
+TOKENIZER_STEP uint8_t ClassOf(char c) { return kCharClasses.of[static_cast<uint8_t>(c)]; }
 
 // The character at the cursor, or NUL at the end of the text.
-char Current(const ReplyTokenizer *t) { return t->cursor < t->end ? *t->cursor : '\0'; }
+TOKENIZER_STEP char Current(const ReplyTokenizer *t) { return t->cursor < t->end ? *t->cursor : '\0'; }
 
-void Consume(ReplyTokenizer *t) { ++t->cursor; }
+TOKENIZER_STEP void Consume(ReplyTokenizer *t) { ++t->cursor; }
 
-// Moves the cursor to the first character of class `mask`, or to the end of
-// the text.  Before `safeEnd` such a character is known to lie ahead, so the
-// loop needs no check of the end.
-void SkipUntil(ReplyTokenizer *t, uint8_t mask, const char *safeEnd) {
-    const char *p = t->cursor;
+// The first character from p on of class `mask`, or the end of the text.
+// Before `safeEnd` such a character is known to lie ahead, so the loop needs
+// no check of the end.
+TOKENIZER_STEP const char *SkipUntil(const ReplyTokenizer *t, const char *p, uint8_t mask, const char *safeEnd) {
     if (p < safeEnd) {
-        while (!IsClass(*p, mask)) ++p;
+        while (!(ClassOf(*p) & mask)) ++p;
     } else {
-        while (p < t->end && !IsClass(*p, mask)) ++p;
+        while (p < t->end && !(ClassOf(*p) & mask)) ++p;
     }
-    t->cursor = p;
+    return p;
 }
 
 // Moves over blanks and carriage returns.
-inline void SkipBlanks(ReplyTokenizer *t) {
+TOKENIZER_STEP void SkipBlanks(ReplyTokenizer *t) {
     const char *p = t->cursor;
     if (p < t->blankSafeEnd) {
-        while (IsClass(*p, kSkipped)) ++p;
+        while (ClassOf(*p) & kSkipped) ++p;
     } else {
-        while (p < t->end && IsClass(*p, kSkipped)) ++p;
+        while (p < t->end && (ClassOf(*p) & kSkipped)) ++p;
     }
     t->cursor = p;
 }
@@ -72,7 +93,7 @@ inline void SkipBlanks(ReplyTokenizer *t) {
 // false, is not) of class `mask`; begin when there is none.
 const char *PastLast(const char *begin, const char *end, uint8_t mask, bool inClass) {
     for (const char *p = end; p > begin; --p) {
-        if (IsClass(p[-1], mask) == inClass) return p;
+        if (((ClassOf(p[-1]) & mask) != 0) == inClass) return p;
     }
     return begin;
 }
@@ -93,48 +114,40 @@ void StartText(ReplyTokenizer *t, const char *text, const char *end, bool termin
     }
 }
 
-// Copies the token cut to capacity - 1 without its trailing blanks.
-void StoreToken(char *buffer, uint32_t capacity, const char *start, uint32_t length) {
-    if (length > capacity - 1) length = capacity - 1;
-    while (length > 0 && start[length - 1] == ' ') --length;
-    // Eight bytes at a time: tokens are short, and a call of memcpy costs more
-    // than the copy.
-    uint32_t i = 0;
-    for (; i + 8 <= length; i += 8) memcpy(buffer + i, start + i, 8);
-    for (; i < length; ++i) buffer[i] = start[i];
-    buffer[length] = '\0';
+TOKENIZER_STEP void Place(TokenPlace *token, const char *begin, const char *end) {
+    token->begin = begin;
+    token->length = static_cast<uint32_t>(end - begin);
 }
 
-int32_t ControlKind(char c) {
-    switch (c) {
-        case '\0': return TOKEN_END;
-        case '\t': return TOKEN_TAB;
-        case '\n': return TOKEN_LINE_END;
-        case '\f': return TOKEN_FORM_FEED;
-        default: return 0;
-    }
-}
-
-// Everything after the opening quote up to the closing one, which is consumed.
-uint32_t ScanQuoted(ReplyTokenizer *t, const char **start) {
-    Consume(t);
-    *start = t->cursor;
-    SkipUntil(t, kEndsQuote, t->quoteSafeEnd);
-    const uint32_t length = static_cast<uint32_t>(t->cursor - *start);
-    if (Current(t) == '"') Consume(t);
-    return length;
-}
-
-uint32_t ScanWord(ReplyTokenizer *t, int32_t wordKind, const char **start) {
-    const uint8_t mask = wordKind == TOKEN_KEY ? kEndsKey : kEndsWord;
-    const char *p = *start = t->cursor;
-    if (p < t->wordSafeEnd) {
-        while (!IsClass(*p, mask)) ++p;
+// One raw token at the cursor, and the blanks after it: a control character
+// (the end of the text spans nothing), everything between double quotes (the
+// closing one consumed), or a word; wordKind is reported for the last two.
+TOKENIZER_STEP int32_t Scan(ReplyTokenizer *t, TokenPlace *token, int32_t wordKind) {
+    const char *p = t->cursor;
+    const char c = p < t->end ? *p : '\0';
+    const uint8_t cls = ClassOf(c);
+    int32_t kind = wordKind;
+    if (__builtin_expect((cls & (kControl | kOpensQuote)) != 0, 0)) {
+        if (cls & kControl) {
+            kind = kControlKinds.of[static_cast<uint8_t>(c)];
+            // The end stays the end: the cursor never moves past the last character.
+            const char *next = kind == TOKEN_END ? p : p + 1;
+            Place(token, p, next);
+            p = next;
+        } else {
+            const char *begin = p + 1;
+            p = SkipUntil(t, begin, kEndsQuote, t->quoteSafeEnd);
+            Place(token, begin, p);
+            if (p < t->end && *p == '"') ++p;
+        }
     } else {
-        while (p < t->end && !IsClass(*p, mask)) ++p;
+        const char *end = SkipUntil(t, p, wordKind == TOKEN_KEY ? kEndsKey : kEndsWord, t->wordSafeEnd);
+        Place(token, p, end);
+        p = end;
     }
     t->cursor = p;
-    return static_cast<uint32_t>(p - *start);
+    SkipBlanks(t);
+    return kind;
 }
 
 // Outcome of one state's step: the kind to report and whether the grammar broke.
@@ -143,24 +156,28 @@ struct Step {
     bool error;
 };
 
-Step Goto(ReplyTokenizer *t, int32_t kind, int32_t state) {
+TOKENIZER_STEP Step Goto(ReplyTokenizer *t, int32_t kind, int32_t state) {
     t->state = state;
     return {kind, false};
 }
 
-Step BreakGrammar(ReplyTokenizer *t, int32_t kind) {
+TOKENIZER_STEP Step BreakGrammar(ReplyTokenizer *t, int32_t kind) {
     t->state = kBetweenCommands;
     return {kind, true};
 }
 
-Step FindCommandLine(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
+// The next "@PJL" on.  A reply's next command line usually starts at the
+// cursor, which spares the search.
+TOKENIZER_STEP Step FindCommandLine(ReplyTokenizer *t, TokenPlace *token) {
     for (;;) {
-        const void *at = memchr(t->cursor, '@', static_cast<size_t>(t->end - t->cursor));
-        if (at == nullptr) break;
-        t->cursor = static_cast<const char *>(at);
+        if (t->cursor >= t->end || *t->cursor != '@') {
+            const void *at = memchr(t->cursor, '@', static_cast<size_t>(t->end - t->cursor));
+            if (at == nullptr) break;
+            t->cursor = static_cast<const char *>(at);
+        }
         if (static_cast<size_t>(t->end - t->cursor) >= kCommandPrefixLength &&
             memcmp(t->cursor, kCommandPrefix, kCommandPrefixLength) == 0) {
-            StoreToken(buffer, capacity, kCommandPrefix, kCommandPrefixLength);
+            Place(token, t->cursor, t->cursor + kCommandPrefixLength);
             t->cursor += kCommandPrefixLength;
             SkipBlanks(t);
             return Goto(t, TOKEN_PJL, kAfterPjl);
@@ -168,16 +185,18 @@ Step FindCommandLine(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
         Consume(t);
     }
     t->cursor = t->end;
-    return {TOKEN_END, false};  // the buffer keeps what it held
+    token->begin = nullptr;  // a copy keeps what the buffer held
+    token->length = 0;
+    return {TOKEN_END, false};
 }
 
-Step AfterPjl(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_COMMAND);
+TOKENIZER_STEP Step AfterPjl(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_COMMAND);
     return Goto(t, kind, kind == TOKEN_LINE_END ? kBetweenCommands : kCommandArguments);
 }
 
-Step CommandArguments(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ARGUMENT);
+TOKENIZER_STEP Step CommandArguments(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_ARGUMENT);
     if (kind == TOKEN_LINE_END) return Goto(t, kind, kBetweenCommands);
     switch (Current(t)) {
         case ':':
@@ -192,26 +211,26 @@ Step CommandArguments(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     }
 }
 
-Step AfterArgumentColon(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_QUALIFIER);
+TOKENIZER_STEP Step AfterArgumentColon(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_QUALIFIER);
     return kind == TOKEN_QUALIFIER ? Goto(t, kind, kCommandArguments) : BreakGrammar(t, kind);
 }
 
-Step AfterArgumentEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ARGUMENT_VALUE);
+TOKENIZER_STEP Step AfterArgumentEquals(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_ARGUMENT_VALUE);
     return Goto(t, kind, kind == TOKEN_LINE_END ? kBetweenCommands : kCommandLineEnd);
 }
 
 // A next line opening with "@" or ESC means the command has no body.
-Step CommandLineEnd(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_LINE_END);
+TOKENIZER_STEP Step CommandLineEnd(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_LINE_END);
     if (kind != TOKEN_LINE_END) return BreakGrammar(t, kind);
     const char next = Current(t);
     return Goto(t, kind, next == '@' || next == kEscape ? kBetweenCommands : kBodyLineStart);
 }
 
-Step BodyLineStart(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_KEY);
+TOKENIZER_STEP Step BodyLineStart(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_KEY);
     if (kind != TOKEN_KEY) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '\n': return Goto(t, kind, kBodyLineEnd);
@@ -221,24 +240,24 @@ Step BodyLineStart(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     }
 }
 
-Step AfterKeyEquals(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_KEY_VALUE);
+TOKENIZER_STEP Step AfterKeyEquals(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_KEY_VALUE);
     if (kind != TOKEN_KEY_VALUE) return BreakGrammar(t, kind);
     if (Current(t) != '[') return Goto(t, kind, kBodyLineEnd);
     Consume(t);
     return Goto(t, kind, kBracketFirst);
 }
 
-Step BracketFirst(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_BRACKET_FIRST);
+TOKENIZER_STEP Step BracketFirst(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_BRACKET_FIRST);
     return kind == TOKEN_BRACKET_FIRST ? Goto(t, kind, kBracketNext) : BreakGrammar(t, kind);
 }
 
 // A ":", "=" or "[" inside a bracket is never consumed by a word; staying in
 // this state there would report empty words forever, so it breaks the grammar.
-Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
+TOKENIZER_STEP Step BracketNext(ReplyTokenizer *t, TokenPlace *token) {
     const char *start = t->cursor;
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_BRACKET_NEXT);
+    const int32_t kind = Scan(t, token, TOKEN_BRACKET_NEXT);
     if (kind != TOKEN_BRACKET_NEXT) return BreakGrammar(t, kind);
     if (Current(t) != ']') return t->cursor == start ? BreakGrammar(t, kind) : Goto(t, kind, kBracketNext);
     Consume(t);
@@ -246,8 +265,8 @@ Step BracketNext(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     return Goto(t, kind, kBodyLineEnd);
 }
 
-Step BodyLineEnd(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_LINE_END);
+TOKENIZER_STEP Step BodyLineEnd(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_LINE_END);
     if (kind != TOKEN_LINE_END) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '@': return Goto(t, kind, kBetweenCommands);
@@ -257,15 +276,15 @@ Step BodyLineEnd(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     }
 }
 
-Step AfterTabOrFormFeed(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_TAB);
+TOKENIZER_STEP Step AfterTabOrFormFeed(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_TAB);
     if (kind == TOKEN_FORM_FEED) return Goto(t, kind, kBetweenCommands);
     if (kind == TOKEN_TAB) return Goto(t, kind, kIndentedItem);
     return BreakGrammar(t, kind);
 }
 
-Step IndentedItem(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ITEM);
+TOKENIZER_STEP Step IndentedItem(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_ITEM);
     if (kind != TOKEN_ITEM) return BreakGrammar(t, kind);
     switch (Current(t)) {
         case '=':
@@ -277,68 +296,124 @@ Step IndentedItem(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
     }
 }
 
-Step IndentedValue(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
-    const int32_t kind = TokenizerScan(t, buffer, capacity, TOKEN_ITEM_VALUE);
+TOKENIZER_STEP Step IndentedValue(ReplyTokenizer *t, TokenPlace *token) {
+    const int32_t kind = Scan(t, token, TOKEN_ITEM_VALUE);
     if (kind == TOKEN_ITEM_VALUE && Current(t) == '\n') return Goto(t, kind, kBodyLineEnd);
     return BreakGrammar(t, kind);
 }
 
-Step RunState(ReplyTokenizer *t, char *buffer, uint32_t capacity) {
+TOKENIZER_STEP Step RunState(ReplyTokenizer *t, TokenPlace *token) {
     switch (t->state) {
-        case kAfterPjl: return AfterPjl(t, buffer, capacity);
-        case kCommandArguments: return CommandArguments(t, buffer, capacity);
-        case kAfterArgumentColon: return AfterArgumentColon(t, buffer, capacity);
-        case kAfterArgumentEquals: return AfterArgumentEquals(t, buffer, capacity);
-        case kCommandLineEnd: return CommandLineEnd(t, buffer, capacity);
-        case kBodyLineStart: return BodyLineStart(t, buffer, capacity);
-        case kAfterKeyEquals: return AfterKeyEquals(t, buffer, capacity);
-        case kBracketFirst: return BracketFirst(t, buffer, capacity);
-        case kBracketNext: return BracketNext(t, buffer, capacity);
-        case kBodyLineEnd: return BodyLineEnd(t, buffer, capacity);
-        case kAfterTabOrFormFeed: return AfterTabOrFormFeed(t, buffer, capacity);
-        case kIndentedItem: return IndentedItem(t, buffer, capacity);
-        case kIndentedValue: return IndentedValue(t, buffer, capacity);
-        default: t->state = kBetweenCommands; return FindCommandLine(t, buffer, capacity);
+        case kAfterPjl: return AfterPjl(t, token);
+        case kCommandArguments: return CommandArguments(t, token);
+        case kAfterArgumentColon: return AfterArgumentColon(t, token);
+        case kAfterArgumentEquals: return AfterArgumentEquals(t, token);
+        case kCommandLineEnd: return CommandLineEnd(t, token);
+        case kBodyLineStart: return BodyLineStart(t, token);
+        case kAfterKeyEquals: return AfterKeyEquals(t, token);
+        case kBracketFirst: return BracketFirst(t, token);
+        case kBracketNext: return BracketNext(t, token);
+        case kBodyLineEnd: return BodyLineEnd(t, token);
+        case kAfterTabOrFormFeed: return AfterTabOrFormFeed(t, token);
+        case kIndentedItem: return IndentedItem(t, token);
+        case kIndentedValue: return IndentedValue(t, token);
+        default: t->state = kBetweenCommands; return FindCommandLine(t, token);
     }
+}
+
+// One token from the text (no replay): its place and kind, and the result.
+TOKENIZER_STEP uint32_t ReadOne(ReplyTokenizer *t, TokenPlace *token) {
+    const Step step = RunState(t, token);
+    token->kind = step.kind;
+    // Only between commands is the end of the text a clean end.
+    if (step.kind == TOKEN_END && t->state != kBetweenCommands) {
+        t->state = kBetweenCommands;
+        return PAT_ERROR_INVALID_DATA;
+    }
+    return step.error ? PAT_ERROR_INVALID_DATA : 0;
 }
 
 }  // namespace
 
 void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text) {
     StartText(tokenizer, text.begin, text.end, text.endsAtNul);
+    tokenizer->replay = tokenizer->replayEnd = nullptr;
+}
+
+void TokenizerInitReplay(ReplyTokenizer *tokenizer, const BoundedText &text, const TokenRecording *recording) {
+    TokenizerInit(tokenizer, text);
+    if (recording != nullptr && recording->begin == text.begin && recording->end == text.end) {
+        tokenizer->replay = recording->token;
+        tokenizer->replayEnd = recording->token + recording->count;
+    }
+}
+
+void TokenRecordingStart(TokenRecording *recording, const ReplyTokenizer &tokenizer) {
+    recording->begin = tokenizer.cursor;
+    recording->end = tokenizer.end;
+    recording->count = 0;
+}
+
+uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity) {
+    uint32_t count = 0;
+    for (; count < capacity && tokenizer->replay != tokenizer->replayEnd; ++count) {
+        const RecordedToken &recorded = *tokenizer->replay++;
+        ahead[count] = recorded;
+        tokenizer->cursor = recorded.cursor;
+        tokenizer->state = recorded.state;
+        if (recorded.place.kind == TOKEN_END) return count + 1;
+    }
+    // The machine works on a copy of its own: its fields stay in registers
+    // for the whole run instead of being stored after every token.
+    ReplyTokenizer t = *tokenizer;
+    for (; count < capacity; ++count) {
+        RecordedToken &recorded = ahead[count];
+        recorded.result = ReadOne(&t, &recorded.place);
+        recorded.cursor = t.cursor;
+        recorded.state = t.state;
+        if (recorded.place.kind == TOKEN_END) {
+            ++count;
+            break;
+        }
+    }
+    *tokenizer = t;
+    return count;
+}
+
+uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
+    if (tokenizer->replay != tokenizer->replayEnd) {
+        const RecordedToken &recorded = *tokenizer->replay++;
+        *token = recorded.place;
+        tokenizer->cursor = recorded.cursor;
+        tokenizer->state = recorded.state;
+        return recorded.result;
+    }
+    return ReadOne(tokenizer, token);
+}
+
+void CopyToken(const TokenPlace &token, char *buffer, uint32_t capacity) {
+    if (token.begin == nullptr) return;
+    const uint32_t length = KeptLength(token, capacity - 1);
+    // Eight bytes at a time: tokens are short, and a call of memcpy costs more
+    // than the copy.
+    uint32_t i = 0;
+    for (; i + 8 <= length; i += 8) memcpy(buffer + i, token.begin + i, 8);
+    for (; i < length; ++i) buffer[i] = token.begin[i];
+    buffer[length] = '\0';
 }
 
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind) {
-    const Step step = RunState(tokenizer, buffer, capacity);
-    *kind = step.kind;
-    // Only between commands is the end of the text a clean end.
-    if (step.kind == TOKEN_END && tokenizer->state != kBetweenCommands) {
-        tokenizer->state = kBetweenCommands;
-        return PAT_ERROR_INVALID_DATA;
-    }
-    return step.error ? PAT_ERROR_INVALID_DATA : 0;
+    TokenPlace token;
+    const uint32_t result = TokenizerRead(tokenizer, &token);
+    CopyToken(token, buffer, capacity);
+    *kind = token.kind;
+    return result;
 }
 
 int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t wordKind) {
-    const char c = Current(tokenizer);
-    const char *start = tokenizer->cursor;
-    uint32_t length = 0;
-    int32_t kind = IsClass(c, kControl) ? ControlKind(c) : 0;
-    if (kind != 0) {
-        // The end stays the end: the cursor never moves past the last character.
-        if (kind != TOKEN_END) {
-            length = 1;
-            Consume(tokenizer);
-        }
-    } else if (c == '"') {
-        length = ScanQuoted(tokenizer, &start);
-        kind = wordKind;
-    } else {
-        length = ScanWord(tokenizer, wordKind, &start);
-        kind = wordKind;
-    }
-    StoreToken(buffer, capacity, start, length);
-    SkipBlanks(tokenizer);
+    TokenPlace token;
+    const int32_t kind = Scan(tokenizer, &token, wordKind);
+    CopyToken(token, buffer, capacity);
     return kind;
 }
 

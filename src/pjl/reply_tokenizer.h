@@ -48,6 +48,8 @@ enum TokenizerState : int32_t {
 };
 
 
+struct RecordedToken;
+
 struct ReplyTokenizer {
     const char *cursor;
     int32_t state;
@@ -58,15 +60,81 @@ struct ReplyTokenizer {
     const char *wordSafeEnd;   // past the last of \r \n : = [ ]
     const char *quoteSafeEnd;  // past the last double quote
     const char *blankSafeEnd;  // past the last character that is neither blank nor \r
+    // Tokens an earlier reading of this text kept (TokenRecording), handed
+    // out before the text is read on from the last of them.
+    const RecordedToken *replay;
+    const RecordedToken *replayEnd;
+};
+
+// A token's place in the text: its kind and the characters it spans as read,
+// neither cut nor trimmed (CopyToken and KeptLength do that).  The end of the
+// text found between commands spans nothing: begin is null, and a copy leaves
+// the buffer as it was.
+struct TokenPlace {
+    const char *begin;
+    uint32_t length;
+    int32_t kind;
+};
+
+// A token with its result and where the tokenizer stood after it.
+struct RecordedToken {
+    TokenPlace place;
+    const char *cursor;
+    int32_t state;
+    uint32_t result;
+};
+
+// The first tokens of a text as one reading found them.  A reply is read
+// twice, by the completeness check and by the interpretation; the second
+// reading takes what the first kept and reads only the rest.
+struct TokenRecording {
+    static constexpr uint32_t kCapacity = 384;  // the reply to a full query, with room
+    const char *begin = nullptr;  // the text recorded: its bounds
+    const char *end = nullptr;
+    uint32_t count = 0;
+    RecordedToken token[kCapacity];
 };
 
 // Starts reading the text from its beginning, between commands.
 void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text);
 
+// Starts reading the text as TokenizerInit does; when `recording` holds
+// tokens of this very text, they are read from it first.
+void TokenizerInitReplay(ReplyTokenizer *tokenizer, const BoundedText &text, const TokenRecording *recording);
+
+// Starts `recording` for the text the tokenizer reads; TokenizerReadAhead
+// into its free tokens fills it.
+void TokenRecordingStart(TokenRecording *recording, const ReplyTokenizer &tokenizer);
+
+// How many tokens a reader takes at once from TokenizerReadAhead.
+constexpr uint32_t kTokenReadAhead = 32;
+
+// Reads up to `capacity` (>= 1) tokens into `ahead`, each as TokenizerRead
+// would return it, and stops after the end of the text; returns how many.  A
+// token's cursor and state say where the tokenizer stood after it; the
+// tokenizer stands after the last.  Reading many at once spares the call and
+// the machine's loads and stores of every token.
+uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity);
+
+// Reads the next token's place.  Returns PAT_OK, or PAT_ERROR_INVALID_DATA
+// when the text breaks the grammar (the state machine then waits for the next
+// "@PJL").
+uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token);
+
+// How many of the token's characters a buffer of limit + 1 keeps: at most
+// limit, without the blanks that would end the copy.
+inline uint32_t KeptLength(const TokenPlace &token, uint32_t limit) {
+    uint32_t length = token.length < limit ? token.length : limit;
+    while (length > 0 && token.begin[length - 1] == ' ') --length;
+    return length;
+}
+
+// Copies the token into buffer (capacity >= 1) as KeptLength says, with a NUL;
+// a token that spans nothing leaves the buffer untouched.
+void CopyToken(const TokenPlace &token, char *buffer, uint32_t capacity);
+
 // Reads the next token into buffer (at most capacity - 1 characters and a NUL;
-// capacity >= 1) and its kind into *kind.  Returns PAT_OK, or
-// PAT_ERROR_INVALID_DATA when the text breaks the grammar (the state machine
-// then waits for the next "@PJL").
+// capacity >= 1) and its kind into *kind: TokenizerRead, then CopyToken.
 uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind);
 
 // One raw token at the cursor; wordKind is reported for words and quoted strings.

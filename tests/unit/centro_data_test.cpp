@@ -177,6 +177,68 @@ TEST_F(CentroData, LongQueriesAreCheckedToTheirLastArgument) {
     EXPECT_EQ(record.nTrayInfo, 3u);  // the bypass tray came with the print-tray answers
 }
 
+// A host's query may ask more distinct questions than one pass over the reply
+// settles; each is still decided by its own first echo, wherever it stands.
+TEST_F(CentroData, ManyDistinctArgumentsAreEachDecidedByTheirFirstEcho) {
+    auto queryOf = [](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) text += "@PJL INQUIRE A" + std::to_string(i) + "\r\n";
+        text += "\x1B%-12345X";  // the closing escape: the last command has no body
+        PatInfoNode *query = MakeTestNode(PAT_TREE_QUERY_ROOT, nullptr, 0);
+        AttachText(query, PAT_NODE_PJL_TEXT, text);
+        return query;
+    };
+    // Answers last to first; `missing` is left out, `noFormFeed` answered only after the last form feed.
+    auto replyOf = [](int count, int missing, int noFormFeed) {
+        std::string text;
+        for (int i = count - 1; i >= 0; --i) {
+            if (i != missing && i != noFormFeed) text += "@PJL INQUIRE A" + std::to_string(i) + "\r\nX\r\n\f";
+        }
+        if (noFormFeed >= 0) text += "@PJL INQUIRE A" + std::to_string(noFormFeed) + "\r\nX\r\n";
+        return text;
+    };
+    struct Case {
+        int missing, noFormFeed;
+        uint32_t error;
+    } const cases[] = {{-1, -1, 0}, {37, -1, PAT_ERROR_INCOMPLETE_REPLY}, {-1, 38, PAT_ERROR_INCOMPLETE_REPLY},
+                       {2, -1, PAT_ERROR_INCOMPLETE_REPLY}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "missing " << c.missing << ", no form feed " << c.noFormFeed);
+        const std::string reply = replyOf(40, c.missing, c.noFormFeed);
+        if (c.error != 0) {
+            ExpectRefusedUntouched(MakeReplyTree(queryOf(40), reply.c_str(), nullptr), c.error);
+        } else {
+            EXPECT_EQ(Apply(MakeReplyTree(queryOf(40), reply.c_str(), nullptr)), 1);
+        }
+        ReleaseRecord(&record);
+        record = MakeRecord();
+    }
+}
+
+// The check's reading of the reply is taken over by the interpretation: with
+// the query attached (read once) the record comes out as without it (read by
+// the interpretation alone), also where the reply is longer than what the
+// check keeps and the interpretation reads the rest itself.
+TEST_F(CentroData, ReadingOnceGivesTheRecordOfAReadingWithoutCheck) {
+    std::string padding;
+    for (int i = 0; i < 60; ++i) padding += "@PJL INFO STATUS\r\nCODE=10001\r\nDISPLAY=\"READY\"\r\n\f";
+    const std::string full = kFullReplyText;
+    const std::string tail = full.substr(full.find("@PJL INQUIRE INTRAY2SIZE"));
+    const std::string replies[] = {full, padding + full, full + padding + tail};
+    for (const std::string &reply : replies) {
+        SCOPED_TRACE(reply.size());
+        PrnInfoEx alone = MakeRecord();
+        PatInfoNode *unchecked = MakeReplyTree(nullptr, reply.c_str(), kFullDeviceId);
+        ASSERT_EQ(PatSetCentroDataTo(unchecked, 0, &alone, 2), 1);
+        FreeTestTree(unchecked);
+        ASSERT_EQ(Apply(MakeReplyTree(FullQuery(), reply.c_str(), kFullDeviceId)), 1);
+        EXPECT_EQ(DumpRecord(record), DumpRecord(alone));
+        ReleaseRecord(&alone);
+        ReleaseRecord(&record);
+        record = MakeRecord();
+    }
+}
+
 TEST_F(CentroData, QueryTextThatBreaksTheGrammarIsInvalidData) {
     PatInfoNode *query = MakeTestNode(PAT_TREE_QUERY_ROOT, nullptr, 0);
     AttachText(query, PAT_NODE_PJL_TEXT, "@PJL INFO CONFIG\r\n@PJL INFO X:\r\n");

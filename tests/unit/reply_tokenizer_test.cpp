@@ -208,6 +208,45 @@ TEST(ReplyTokenizer, OverlongWordsAreCutAndSkippedWhole) {
     EXPECT_EQ(Tokens("@PJL\n", 3)[0].text, "@P");
 }
 
+// A token is handed over as its place in the text, as read; what a buffer
+// keeps of it is cut first and trimmed after, so blanks that only a cut brings
+// to the end are dropped too.
+TEST(ReplyTokenizer, PlacesSpanTheTextAsReadAndKeptLengthCutsThenTrims) {
+    struct PlaceCase {
+        const char *name;
+        std::string key;  // the first body line's key
+        uint32_t length;  // its place's length
+        uint32_t kept32, kept99;
+    };
+    const PlaceCase cases[] = {
+        {"blanks before the bracket", "IN TRAYS  ", 10, 8, 8},
+        {"longer than a buffer", std::string(40, 'K'), 40, 32, 40},
+        {"blanks that the cut leaves last", "ABC" + std::string(29, ' ') + "X", 33, 3, 33},
+    };
+    for (const PlaceCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = "@PJL INFO CONFIG\r\n" + c.key + "[1 ENUMERATED]\r\n\f";
+        ReplyTokenizer tokenizer;
+        TokenizerInit(&tokenizer, Terminated(text.c_str()));
+        TokenPlace token{};
+        for (int i = 0; i < 5; ++i) ASSERT_EQ(TokenizerRead(&tokenizer, &token), 0u);
+        EXPECT_EQ(token.kind, TOKEN_KEY);
+        EXPECT_EQ(token.begin, text.c_str() + 18);
+        EXPECT_EQ(token.length, c.length);
+        EXPECT_EQ(KeptLength(token, 32), c.kept32);
+        EXPECT_EQ(KeptLength(token, 99), c.kept99);
+    }
+    // The end met between commands spans nothing: a copy keeps the buffer.
+    ReplyTokenizer tokenizer;
+    TokenizerInit(&tokenizer, Terminated(""));
+    TokenPlace end{};
+    EXPECT_EQ(TokenizerRead(&tokenizer, &end), 0u);
+    EXPECT_EQ(end.kind, TOKEN_END);
+    char buffer[4] = "old";
+    CopyToken(end, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "old");
+}
+
 TEST(ReplyTokenizer, ScanKeepsControlCharactersInsideWordsAndStopsOnEnders) {
     struct ScanCase {
         const char *text;
@@ -259,6 +298,56 @@ TEST(ReplyTokenizer, BoundedTextEndsAtItsLength) {
     EXPECT_EQ(TokenizerNext(&tokenizer, buffer, sizeof buffer, &kind), 0u);
     EXPECT_EQ(kind, TOKEN_END);
     EXPECT_EQ(tokenizer.cursor, bytes + 3);
+}
+
+// Reading many tokens at once gives each token, result and position that
+// reading them one by one gives, whatever the batch size, and stops after the
+// end of the text.
+TEST(ReplyTokenizer, ReadAheadAgreesWithReadingOneByOne) {
+    const char bytes[] = "@PJL INFO CONFIG\r\nKEY=VALUE\r\n\fTRAILING @PJL INFO X";
+    const BoundedText texts[] = {
+        Terminated("@PJL INFO CONFIG\r\nIN TRAYS [1 ENUMERATED]\r\n\tINTRAY1 PC\r\nMEMORY=8\r\n\f"),
+        Terminated("@PJL INFO X:\r\nKEY=\"Q V\" \r\nA]B\r\n@PJL ECHO Y\r\n@PJL INFO STATUS\r\nCODE"),
+        Terminated(""),
+        BoundText(bytes, 30),
+        BoundText(bytes, sizeof bytes - 1),
+    };
+    for (const BoundedText &text : texts) {
+        ReplyTokenizer single;
+        TokenizerInit(&single, text);
+        std::vector<RecordedToken> expected;
+        for (int guard = 0; guard < 100; ++guard) {
+            RecordedToken token{};
+            token.result = TokenizerRead(&single, &token.place);
+            token.cursor = single.cursor;
+            token.state = single.state;
+            expected.push_back(token);
+            if (token.place.kind == TOKEN_END) break;
+        }
+        for (uint32_t capacity : {1u, 3u, kTokenReadAhead}) {
+            SCOPED_TRACE(std::string(text.begin, text.end) + " / " + std::to_string(capacity));
+            ReplyTokenizer batched;
+            TokenizerInit(&batched, text);
+            std::vector<RecordedToken> ahead(capacity);
+            size_t at = 0;
+            while (at < expected.size()) {
+                const uint32_t count = TokenizerReadAhead(&batched, ahead.data(), capacity);
+                ASSERT_GE(count, 1u);
+                ASSERT_LE(count, capacity);
+                ASSERT_LE(at + count, expected.size());
+                for (uint32_t i = 0; i < count; ++i, ++at) {
+                    EXPECT_EQ(ahead[i].place.kind, expected[at].place.kind) << at;
+                    EXPECT_EQ(ahead[i].place.begin, expected[at].place.begin) << at;
+                    EXPECT_EQ(ahead[i].place.length, expected[at].place.length) << at;
+                    EXPECT_EQ(ahead[i].result, expected[at].result) << at;
+                    EXPECT_EQ(ahead[i].cursor, expected[at].cursor) << at;
+                    EXPECT_EQ(ahead[i].state, expected[at].state) << at;
+                }
+                EXPECT_EQ(batched.cursor, ahead[count - 1].cursor);
+                EXPECT_EQ(batched.state, ahead[count - 1].state);
+            }
+        }
+    }
 }
 
 }  // namespace
