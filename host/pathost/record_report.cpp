@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/family_codes.h"
 #include "display_names.h"
 #include "library_calls.h"
 
@@ -46,7 +47,7 @@ std::string Emulations(const Report &report, const PrnInfoEx &record) {
 
 std::string Counter(const Report &report, const PrnInfoEx &record) {
     for (const PatCounterItem *item = record.pCounterInfo; item != nullptr; item = item->pNext) {
-        if (item->wId == 1) return std::to_string(item->dwValue);
+        if (item->wId == kCounterTotal) return std::to_string(item->dwValue);
     }
     return report.Word(HostLabel::kUnknown);
 }
@@ -69,8 +70,7 @@ std::string TrayName(Report &report, uint16_t trayId) {
 std::string TrayDetails(const Report &report, const PatTrayItem &tray) {
     const HostWords &words = report.Words();
     std::vector<std::string> parts = {words.PaperSize(tray.wPaperSize)};
-    const bool hasLevelSensor = tray.wId != 1;  // the bypass tray has none
-    if (hasLevelSensor) parts.push_back(std::to_string(tray.wLevel) + "%");
+    if (HasLevelSensor(tray.wId)) parts.push_back(std::to_string(tray.wLevel) + "%");
     parts.push_back(words.Media(tray.wMediaType));
     static const struct { uint32_t bit; HostLabel meaning; } kFlags[] = {
         {PAT_TRAY_FLAG_LOCKED, HostLabel::kLocked},
@@ -93,10 +93,10 @@ std::string OutputBinName(Report &report, uint16_t binId) {
 }
 
 std::string OptionName(Report &report, uint16_t optionId) {
-    const uint16_t kBypassTrayOption = 16, kBypassTray = 1;
-    // The library has a name for the tray this option adds, if not for the option.
-    if (optionId == kBypassTrayOption) return TrayName(report, kBypassTray);
     const uint32_t code = OptionNameCode(optionId);
+    // The library has a name for the tray this option adds, if not for the option.
+    const uint16_t trayId = TrayOfOption(optionId);
+    if (code == 0 && trayId != kTrayNone) return TrayName(report, trayId);
     const std::string hostName = report.Words().OptionName(optionId);
     if (code == 0) return hostName;
     return DisplayName(report, PAT_DEVICE_NAME_OPTION, &code, hostName);
