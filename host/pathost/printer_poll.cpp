@@ -10,7 +10,7 @@
 #include <set>
 
 #include "commands.h"
-#include "common/family_codes.h"
+#include "common/family_vocabulary.h"
 #include "info_trees.h"
 #include "library_errors.h"
 #include "poll_cycle.h"
@@ -21,8 +21,6 @@
 namespace {
 
 const int kDefaultPort = 9100;
-// Trays a query asks about when the record lists none.
-const uint16_t kStandardTrays[] = {kTray1, kTray2};
 
 std::string Seconds(double seconds) {
     char text[32];
@@ -188,7 +186,11 @@ std::set<uint16_t> KnownTrays(const PrnInfoEx &record) {
 
 std::set<uint16_t> TraysAskedAbout(const PrnInfoEx &record) {
     std::set<uint16_t> trays = KnownTrays(record);
-    if (trays.empty()) trays.insert(std::begin(kStandardTrays), std::end(kStandardTrays));
+    if (!trays.empty()) return trays;
+    // A query asks about the standard trays when the record lists none.
+    for (const FamilyTray &tray : kFamilyTrays) {
+        if (tray.standard) trays.insert(tray.trayId);
+    }
     return trays;
 }
 

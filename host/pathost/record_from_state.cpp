@@ -11,20 +11,20 @@ namespace {
 // unit; the units a configuration does not report come last.
 std::vector<uint16_t> InstalledOptionIds(const PrinterDescription &printer) {
     std::vector<uint16_t> ids;
-    for (const TrayVocabulary *row = kTrayVocabulary; row->name != nullptr; ++row) {
-        if (row->impliedOptionId != 0 && FindTray(printer, row->name) != nullptr) ids.push_back(row->impliedOptionId);
+    for (const FamilyTray &tray : kFamilyTrays) {
+        if (tray.optionId != 0 && FindTray(printer, tray.stateName) != nullptr) ids.push_back(tray.optionId);
     }
-    const OptionPlacement order[] = {OptionPlacement::OutTrayItem, OptionPlacement::ConfigKey};
-    for (OptionPlacement placement : order) {
+    const OptionReport order[] = {OptionReport::OutTrayItem, OptionReport::ConfigKey};
+    for (OptionReport report : order) {
         for (const std::string &name : printer.options) {
-            const OptionVocabulary *option = FindOptionVocabulary(name);
-            if (option->placement == placement) ids.push_back(option->optionId);
+            const FamilyOption *option = FindOptionVocabulary(name);
+            if (option->report == report) ids.push_back(option->optionId);
         }
     }
     if (const uint16_t punch = PunchOptionId(printer.punchHoles)) ids.push_back(punch);
     for (const std::string &name : printer.options) {
-        const OptionVocabulary *option = FindOptionVocabulary(name);
-        if (option->placement == OptionPlacement::NotReported) ids.push_back(option->optionId);
+        const FamilyOption *option = FindOptionVocabulary(name);
+        if (option->report == OptionReport::NotReported) ids.push_back(option->optionId);
     }
     return ids;
 }

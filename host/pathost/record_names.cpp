@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include "common/family_codes.h"
 #include "display_names.h"
 #include "library_calls.h"
 
@@ -31,10 +32,10 @@ std::string OutputBinName(Report &report, uint16_t binId) {
 }
 
 std::string OptionName(Report &report, uint16_t optionId) {
-    const uint16_t kBypassTrayOption = 16, kBypassTray = 1;
-    // The library has a name for the tray this option adds, if not for the option.
-    if (optionId == kBypassTrayOption) return TrayName(report, kBypassTray);
     const uint32_t code = OptionNameCode(optionId);
+    // The library has a name for the tray this option adds, if not for the option.
+    const uint16_t trayId = TrayOfOption(optionId);
+    if (code == 0 && trayId != kTrayNone) return TrayName(report, trayId);
     const std::string hostName = report.Words().OptionName(optionId);
     if (code == 0) return hostName;
     return DisplayName(report, PAT_DEVICE_NAME_OPTION, &code, hostName);
@@ -47,8 +48,7 @@ std::string Hex(uint32_t value) {
 }
 
 std::string TrayLevel(const PatTrayItem &tray) {
-    const bool hasLevelSensor = tray.wId != 1;  // the bypass tray has none
-    return hasLevelSensor ? std::to_string(tray.wLevel) + "%" : "";
+    return HasLevelSensor(tray.wId) ? std::to_string(tray.wLevel) + "%" : "";
 }
 
 std::vector<std::string> TrayFlagWords(const HostWords &words, const PatTrayItem &tray) {

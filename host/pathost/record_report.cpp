@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/family_codes.h"
 #include "display_names.h"
 #include "record_names.h"
 
@@ -40,7 +41,7 @@ std::string Emulations(const Report &report, const PrnInfoEx &record) {
 
 std::string Counter(const Report &report, const PrnInfoEx &record) {
     for (const PatCounterItem *item = record.pCounterInfo; item != nullptr; item = item->pNext) {
-        if (item->wId == 1) return std::to_string(item->dwValue);
+        if (item->wId == kCounterTotal) return std::to_string(item->dwValue);
     }
     return report.Word(HostLabel::kUnknown);
 }

@@ -28,14 +28,14 @@ void AppendList(std::string *body, const std::string &key, const std::vector<std
 
 std::string ConfigurationBody(const PrinterDescription &printer) {
     std::vector<std::string> inTrays, outTrays, versions;
-    for (const TrayVocabulary *row = kTrayVocabulary; row->name != nullptr; ++row) {
-        if (FindTray(printer, row->name) != nullptr) inTrays.push_back(row->configItem);
+    for (const FamilyTray &tray : kFamilyTrays) {
+        if (FindTray(printer, tray.stateName) != nullptr) inTrays.push_back(tray.configItem);
     }
     std::string keyLines;
     for (const std::string &name : printer.options) {
-        const OptionVocabulary *option = FindOptionVocabulary(name);
-        if (option->placement == OptionPlacement::OutTrayItem) outTrays.push_back(option->pjlWord);
-        if (option->placement == OptionPlacement::ConfigKey) keyLines += std::string(option->pjlWord) + kLineEnd;
+        const FamilyOption *option = FindOptionVocabulary(name);
+        if (option->report == OptionReport::OutTrayItem) outTrays.push_back(option->pjlWord);
+        if (option->report == OptionReport::ConfigKey) keyLines += std::string(option->pjlWord) + kLineEnd;
     }
     if (!printer.firmware.empty()) versions.push_back("FIRMWARE " + printer.firmware);
     for (const EmulationState &emulation : printer.emulations) {
@@ -78,13 +78,13 @@ std::string InquiryAnswer(const PrinterDescription &printer, const std::string &
     if (variable == "FRONTCOVERPRINTTRAY") return printer.frontCoverTray;
     if (variable == "SLIPSHEETPRINTTRAY") return printer.slipSheetTray;
     if (variable == "CHAPTERPRINTTRAY1") return printer.chapterTray;
-    for (const TrayVocabulary *row = kTrayVocabulary; row->name != nullptr; ++row) {
-        const TrayState *tray = FindTray(printer, row->name);
+    for (const FamilyTray &words : kFamilyTrays) {
+        const TrayState *tray = FindTray(printer, words.stateName);
         if (tray == nullptr) continue;
-        if (variable == row->sizeVariable) return tray->size;
-        if (row->levelVariable != nullptr && variable == row->levelVariable) return tray->level;
-        if (variable == row->mediaVariable) return tray->media;
-        if (variable == row->lockVariable) return tray->locked ? "LOCKED" : "UNLOCKED";
+        if (variable == words.sizeVariable) return tray->size;
+        if (words.levelVariable != nullptr && variable == words.levelVariable) return tray->level;
+        if (variable == words.mediaVariable) return tray->media;
+        if (variable == words.lockVariable) return tray->locked ? "LOCKED" : "UNLOCKED";
     }
     return "";
 }

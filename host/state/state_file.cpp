@@ -164,7 +164,7 @@ bool StateParser::ParseTray(const std::string &value) {
     if (words.size() < 4 || words.size() > 5 || (words.size() == 5 && words[4] != "locked")) {
         return Fail("expected \"tray = NAME SIZE LEVEL MEDIA [locked]\"");
     }
-    const TrayVocabulary *vocabulary = FindTrayVocabulary(words[0]);
+    const FamilyTray *vocabulary = FindTrayVocabulary(words[0]);
     if (vocabulary == nullptr) return Fail("unknown tray \"" + words[0] + "\" (tray1..tray4, lct, bypass)");
     if (FindTray(*printer_, words[0]) != nullptr) return Fail("tray \"" + words[0] + "\" described twice");
     if ((vocabulary->levelVariable == nullptr) != (words[2] == "-")) {
@@ -201,10 +201,10 @@ bool StateParser::ParseOptions(const std::string &value) {
 
 bool StateParser::ParsePrintTray(const std::string &value, std::string *word) {
     if (value == "none") {
-        *word = "NONE";
+        *word = kNoPrintTrayWord;
         return true;
     }
-    const TrayVocabulary *vocabulary = FindTrayVocabulary(value);
+    const FamilyTray *vocabulary = FindTrayVocabulary(value);
     if (vocabulary == nullptr) return Fail("expected a tray name or none, not \"" + value + "\"");
     *word = vocabulary->printTrayWord;
     return true;

@@ -25,15 +25,38 @@ constexpr uint16_t kOptionBypassTray = 16;
 constexpr uint16_t kOptionDocumentFeeder = 144;
 
 // Input trays (wId of a tray item, pTrayInfo).
+constexpr uint16_t kTrayNone = 0;  // a print-tray answer naming no tray; a tray name the family does not know
 constexpr uint16_t kTrayBypass = 1;
 constexpr uint16_t kTray1 = 3;
 constexpr uint16_t kTray2 = 4;
+constexpr uint16_t kTray3 = 5;
+constexpr uint16_t kTray4 = 6;
+constexpr uint16_t kTrayLargeCapacity = 11;
+
+// Output bins (wId of an output bin item, pOutBinInfo).
+constexpr uint16_t kBinInternal1 = 1;
+constexpr uint16_t kBinInternal2 = 2;
+constexpr uint16_t kBinFinisherShift = 4;
+constexpr uint16_t kBinFinisherUpper = 5;
+constexpr uint16_t kBinFinisherBooklet = 27;
+constexpr uint16_t kBinUnnamed = 255;  // a bin name the family does not know
 
 // Emulations (wId of a loaded-emulation item, pLoadedEmul; an emulation-specific
 // query's code).
 constexpr uint16_t kEmulationMainProgram = 1;
 constexpr uint16_t kEmulationKms = 2;
+constexpr uint16_t kEmulationV98 = 3;
+constexpr uint16_t kEmulationV16 = 4;
+constexpr uint16_t kEmulationV55 = 7;
+constexpr uint16_t kEmulationGl2 = 12;
+constexpr uint16_t kEmulationTiff = 13;
 constexpr uint16_t kEmulationZema = 15;
+constexpr uint16_t kEmulationPcl5e = 16;
+constexpr uint16_t kEmulationPclXl = 17;
+constexpr uint16_t kEmulationPcl = 18;
+
+// Counters (wId of a counter item, pCounterInfo).
+constexpr uint16_t kCounterTotal = 1;  // the one counter a device ID reports
 
 // The output bin word a record gets once its bins were rebuilt from a reply.
 constexpr uint32_t kOutBinWordRebuilt = 255;

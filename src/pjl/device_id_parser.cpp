@@ -2,9 +2,9 @@
 
 #include <string.h>
 
+#include "common/family_codes.h"
 #include "common/fixed_text.h"
 #include "decimal_number.h"
-#include "pminfo/tables.h"
 #include "prninfo/record.h"
 #include "split_field.h"
 
@@ -12,7 +12,6 @@ namespace {
 
 constexpr uint32_t kFieldSize = 256;  // a key or a whole value, NUL included
 constexpr uint32_t kPieceSize = 30;   // a status code, the state number
-constexpr uint32_t kCounterId = 1;
 
 struct DeviceIdText {
     const char *limit;
@@ -74,7 +73,7 @@ const char *ReadCounterField(const DeviceIdText &text, const char *p) {
     p = SplitField(p, text.limit, counter, sizeof counter, "/");
     auto *item = reinterpret_cast<PatCounterItem *>(AllocItem(kCounterItemSize));
     if (item != nullptr) {
-        item->wId = kCounterId;
+        item->wId = kCounterTotal;
         item->dwValue = static_cast<uint32_t>(DecimalNumber(counter));
         AppendItem(record, RecordList::kCounterInfo, reinterpret_cast<PatItem *>(item));
     }
@@ -91,7 +90,7 @@ const char *ReadTextField(const DeviceIdText &text, const char *p, RecordText fi
 const char *ReadModelField(const DeviceIdText &text, const char *p) {
     bool stored = false;
     p = ReadTextField(text, p, RecordText::kModelName, &stored);
-    text.record->bModelIndex = stored ? static_cast<uint8_t>(LookupName(text.record->pModelName, kModelNameTable)) : 255;
+    text.record->bModelIndex = stored ? ModelIndex(text.record->pModelName) : kUnknownModelIndex;
     return p;
 }
 

@@ -10,11 +10,6 @@ constexpr char kUel[] = "\x1B%-12345X";
 constexpr char kQueryOpening[] = "\x1B%-12345X@PJL\r\n";
 constexpr char kConfigRequest[] = "@PJL INFO CONFIG\r\n";
 constexpr char kOutBinRequest[] = "@PJL INFO OUTBINSTATUS\r\n";
-const char *const kPrintTrayRequests[] = {
-    "@PJL INQUIRE FRONTCOVERPRINTTRAY\r\n",
-    "@PJL INQUIRE SLIPSHEETPRINTTRAY\r\n",
-    "@PJL INQUIRE CHAPTERPRINTTRAY1\r\n",
-};
 
 constexpr uint32_t kDeviceIdFlags = PAT_ITEMS_STATE | PAT_ITEMS_IDENTITY | PAT_ITEMS_ENGINE_STATUS;
 constexpr uint32_t kConfigFlags = PAT_ITEMS_CONFIGURATION | PAT_ITEMS_EMULATIONS | PAT_ITEMS_DUPLEX_OPTION;
@@ -33,7 +28,7 @@ void AppendStandardTrayBlocks(QueryText *text) {
 }
 
 void AppendTrayRequests(const PrnInfoEx *record, QueryText *text) {
-    for (const char *line : kPrintTrayRequests) QueryTextAppend(text, line);
+    QueryTextAppend(text, kPrintTrayQueryText);
     if (record->pTrayInfo == nullptr) {
         AppendStandardTrayBlocks(text);
         return;

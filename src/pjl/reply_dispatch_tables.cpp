@@ -1,12 +1,15 @@
 #include "reply_dispatch_tables.h"
 
+#include <array>
 #include <iterator>
 
-#include "common/family_codes.h"
+#include "common/family_vocabulary.h"
 #include "dispatch_index.h"
 #include "pat.h"
 
-constexpr DispatchRow kCommonDispatchTable[] = {
+namespace {
+
+constexpr DispatchRow kCommonDispatchRows[] = {
     {"INFO", "ZEMA", "", "", "", HandleEmulUniqInfo, 0},
     {"INFO", "CONFIG", "", "", "", HandleOptionReset, 0},
     {"INFO", "CONFIG", "VERSION", "", "", HandleVersions, 0},
@@ -17,75 +20,78 @@ constexpr DispatchRow kCommonDispatchTable[] = {
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
 };
 
-constexpr DispatchRow kModelDispatchTable[] = {
-    {"INQUIRE", "INTRAY1", "", "", "", HandleTrayLock, 3},
-    {"INQUIRE", "INTRAY2", "", "", "", HandleTrayLock, 4},
-    {"INQUIRE", "INTRAY3", "", "", "", HandleTrayLock, 5},
-    {"INQUIRE", "INTRAY4", "", "", "", HandleTrayLock, 6},
-    {"INQUIRE", "INTRAYLCT", "", "", "", HandleTrayLock, 11},
-    {"INQUIRE", "INTRAYMULTI", "", "", "", HandleTrayLock, 1},
+}  // namespace
 
-    {"INQUIRE", "INTRAY1SIZE", "", "", "", HandleTrayPaperSize, 3},
-    {"INQUIRE", "INTRAY2SIZE", "", "", "", HandleTrayPaperSize, 4},
-    {"INQUIRE", "INTRAY3SIZE", "", "", "", HandleTrayPaperSize, 5},
-    {"INQUIRE", "INTRAY4SIZE", "", "", "", HandleTrayPaperSize, 6},
-    {"INQUIRE", "INTRAYLCTSIZE", "", "", "", HandleTrayPaperSize, 11},
-    {"INQUIRE", "INTRAYMSIZE", "", "", "", HandleTrayPaperSize, 1},
-
-    {"INQUIRE", "INTRAY1QUANT", "", "", "", HandleTrayPaperLevel, 3},
-    {"INQUIRE", "INTRAY2QUANT", "", "", "", HandleTrayPaperLevel, 4},
-    {"INQUIRE", "INTRAY3QUANT", "", "", "", HandleTrayPaperLevel, 5},
-    {"INQUIRE", "INTRAY4QUANT", "", "", "", HandleTrayPaperLevel, 6},
-    {"INQUIRE", "INTRAYLCTQUANT", "", "", "", HandleTrayPaperLevel, 11},
-
-    {"INQUIRE", "INTRAY1MEDIA", "", "", "", HandleTrayMedia, 3},
-    {"INQUIRE", "INTRAY2MEDIA", "", "", "", HandleTrayMedia, 4},
-    {"INQUIRE", "INTRAY3MEDIA", "", "", "", HandleTrayMedia, 5},
-    {"INQUIRE", "INTRAY4MEDIA", "", "", "", HandleTrayMedia, 6},
-    {"INQUIRE", "INTRAYLCTMEDIA", "", "", "", HandleTrayMedia, 11},
-    {"INQUIRE", "INTRAYMMEDIA", "", "", "", HandleTrayMedia, 1},
-
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY1", "", HandleTrayPresent, 3},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY2", "", HandleTrayPresent, 4},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY3", "", HandleTrayPresent, 5},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY4", "", HandleTrayPresent, 6},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYLCT", "", HandleTrayPresent, 11},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYMANUAL", "", HandleTrayPresent, 1},
-
-    {"INQUIRE", "FRONTCOVERPRINTTRAY", "", "", "", HandlePrintTray, PAT_TRAY_FLAG_FRONT_COVER},
-    {"INQUIRE", "SLIPSHEETPRINTTRAY", "", "", "", HandlePrintTray, PAT_TRAY_FLAG_SLIP_SHEET},
-    {"INQUIRE", "CHAPTERPRINTTRAY1", "", "", "", HandlePrintTray, PAT_TRAY_FLAG_CHAPTER},
-
-    {"INFO", "OUTBINSTATUS", "UPPER", "", "", HandleOutputBin, 1},
-    {"INFO", "OUTBINSTATUS", "INNER", "", "", HandleOutputBin, 2},
-    {"INFO", "OUTBINSTATUS", "FINISHERPROOF", "", "", HandleOutputBin, 5},
-    {"INFO", "OUTBINSTATUS", "FINISHERSHIFT", "", "", HandleOutputBin, 4},
-    {"INFO", "OUTBINSTATUS", "FINISHERBOOKLET", "", "", HandleOutputBin, 27},
-
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAY4", "", HandleOption, kOptionPaperBank},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYLCT", "", HandleOption, kOptionLargeCapacityTray},
-    {"INFO", "CONFIG", "IN TRAYS", "INTRAYMANUAL", "", HandleOption, kOptionBypassTray},
-
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYMULTIFUNCTION", "", HandleOption, kOptionOneBinTray},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH1000", "", HandleOption, kOptionFinisher1000},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYFINISH3000", "", HandleOption, kOptionFinisher3000},
-    {"INFO", "CONFIG", "OUT TRAYS", "OUTTRAYBOOKLETA", "", HandleOption, kOptionBookletFinisher},
-
-    {"INFO", "CONFIG", "DUPLEX", "", "", HandleOption, kOptionDuplex},
-    {"INFO", "CONFIG", "DISK", "", "", HandleOption, kOptionDisk},
-
-    {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
-};
+const DispatchRow *const kCommonDispatchTable = kCommonDispatchRows;
 
 namespace {
 
-constexpr size_t kCommonRows = std::size(kCommonDispatchTable) - 1;
-constexpr size_t kModelRows = std::size(kModelDispatchTable) - 1;
-static_assert(kCommonDispatchTable[kCommonRows].command == nullptr && kModelDispatchTable[kModelRows].command == nullptr,
+constexpr DispatchRow Inquiry(const char *variable, ReplyHandler handler, uint32_t parameter) {
+    return {"INQUIRE", variable, "", "", "", handler, parameter};
+}
+
+constexpr DispatchRow ConfigItem(const char *list, const char *item, ReplyHandler handler, uint32_t parameter) {
+    return {"INFO", "CONFIG", list, item, "", handler, parameter};
+}
+
+constexpr bool HasLevelSensor(const FamilyTray &tray) { return tray.levelVariable != nullptr; }
+constexpr bool ReportsOption(const FamilyTray &tray) { return tray.optionId != 0; }
+constexpr bool HasStatusKey(const FamilyOutputBin &bin) { return bin.statusKey != nullptr; }
+constexpr bool IsOutTrayItem(const FamilyOption &option) { return option.report == OptionReport::OutTrayItem; }
+constexpr bool IsConfigKey(const FamilyOption &option) { return option.report == OptionReport::ConfigKey; }
+
+constexpr size_t kTrays = std::size(kFamilyTrays);
+constexpr size_t kModelRows = 4 * kTrays + CountRows(kFamilyTrays, HasLevelSensor) + std::size(kPrintTrayQuestions) +
+                              CountRows(kFamilyOutputBins, HasStatusKey) + CountRows(kFamilyTrays, ReportsOption) +
+                              CountRows(kFamilyOptions, IsOutTrayItem) + CountRows(kFamilyOptions, IsConfigKey);
+
+// Trays (each question about every tray, in turn), print trays, bins, then
+// options: those a tray reports, the output trays, the key lines.
+constexpr std::array<DispatchRow, kModelRows + 1> ModelDispatchRows() {
+    std::array<DispatchRow, kModelRows + 1> rows{};
+    size_t n = 0;
+    for (const FamilyTray &tray : kFamilyTrays) rows[n++] = Inquiry(tray.lockVariable, HandleTrayLock, tray.trayId);
+    for (const FamilyTray &tray : kFamilyTrays) rows[n++] = Inquiry(tray.sizeVariable, HandleTrayPaperSize, tray.trayId);
+    for (const FamilyTray &tray : kFamilyTrays) {
+        if (HasLevelSensor(tray)) rows[n++] = Inquiry(tray.levelVariable, HandleTrayPaperLevel, tray.trayId);
+    }
+    for (const FamilyTray &tray : kFamilyTrays) rows[n++] = Inquiry(tray.mediaVariable, HandleTrayMedia, tray.trayId);
+    for (const FamilyTray &tray : kFamilyTrays) {
+        rows[n++] = ConfigItem("IN TRAYS", tray.configItem, HandleTrayPresent, tray.trayId);
+    }
+    for (const PrintTrayQuestion &question : kPrintTrayQuestions) {
+        rows[n++] = Inquiry(question.variable, HandlePrintTray, question.trayFlag);
+    }
+    for (const FamilyOutputBin &bin : kFamilyOutputBins) {
+        if (HasStatusKey(bin)) rows[n++] = {"INFO", "OUTBINSTATUS", bin.statusKey, "", "", HandleOutputBin, bin.binId};
+    }
+    for (const FamilyTray &tray : kFamilyTrays) {
+        if (ReportsOption(tray)) rows[n++] = ConfigItem("IN TRAYS", tray.configItem, HandleOption, tray.optionId);
+    }
+    for (const FamilyOption &option : kFamilyOptions) {
+        if (IsOutTrayItem(option)) rows[n++] = ConfigItem("OUT TRAYS", option.pjlWord, HandleOption, option.optionId);
+    }
+    for (const FamilyOption &option : kFamilyOptions) {
+        if (IsConfigKey(option)) rows[n++] = ConfigItem(option.pjlWord, "", HandleOption, option.optionId);
+    }
+    rows[n] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0};
+    return rows;
+}
+
+constexpr auto kModelDispatchRows = ModelDispatchRows();
+
+}  // namespace
+
+const DispatchRow *const kModelDispatchTable = kModelDispatchRows.data();
+
+namespace {
+
+constexpr size_t kCommonRows = std::size(kCommonDispatchRows) - 1;
+static_assert(kCommonDispatchRows[kCommonRows].command == nullptr && kModelDispatchRows[kModelRows].command == nullptr,
               "each table ends with its sentinel row");
 
 constexpr auto kReplyDispatchEntries =
-    SortedDispatchEntries<kModelRows, kCommonRows>(kModelDispatchTable, kCommonDispatchTable);
+    SortedDispatchEntries<kModelRows, kCommonRows>(kModelDispatchRows.data(), kCommonDispatchRows);
 
 }  // namespace
 

@@ -18,6 +18,7 @@ struct DispatchRow {
 };
 
 // Answers every printer of the family gives.
-extern const DispatchRow kCommonDispatchTable[];
-// Trays, print trays, bins and options of this model.
-extern const DispatchRow kModelDispatchTable[];
+extern const DispatchRow *const kCommonDispatchTable;
+// Trays, print trays, bins and options of this model, built from the family's
+// vocabulary (common/family_vocabulary.h).
+extern const DispatchRow *const kModelDispatchTable;

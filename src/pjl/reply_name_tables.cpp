@@ -1,5 +1,9 @@
-#include "common/family_codes.h"
 #include "reply_name_tables.h"
+
+#include <array>
+#include <iterator>
+
+#include "common/family_vocabulary.h"
 
 const NameTableRow kPaperSizeNames[] = {
     {"A3", 5},           {"A4SRT", 9},        {"A4LONG", 8},       {"A5SRT", 13},       {"A5LONG", 12},
@@ -61,34 +65,62 @@ const NameTableRow kPaperLevelNames[] = {
     {"END", 0}, {"1/5", 20}, {"2/5", 40}, {"3/5", 60}, {"4/5", 80}, {"FULL", 100}, {nullptr, 0},
 };
 
-const NameTableRow kPrintTrayNames[] = {
-    {"TRAY1", 3}, {"TRAY2", 4}, {"TRAY3", 5}, {"TRAY4", 6}, {"LCT", 11}, {"BYPASS", 1}, {"NONE", 0}, {nullptr, 0},
-};
+namespace {
 
-const NameTableRow kEmulationNames[] = {
-    {"FIRMWARE", kSystemFirmwareCode},
-    {"ZEMA", 15},
-    {"PCL", 18},
-    {"POSTSCRIPT", 2},
-    {"MOXI", 1},
-    {"HPGL2", 12},
-    {"GL2", 12},
-    {"V16", 4},
-    {"V55", 7},
-    {"V98", 3},
-    {"VTIFF", 13},
-    {"PCLXL", 17},
-    {nullptr, 0},
-};
+// Each tray's print-tray word, then the word for none.
+constexpr std::array<NameTableRow, std::size(kFamilyTrays) + 2> PrintTrayNames() {
+    std::array<NameTableRow, std::size(kFamilyTrays) + 2> rows{};
+    size_t n = 0;
+    for (const FamilyTray &tray : kFamilyTrays) rows[n++] = {tray.printTrayWord, tray.trayId};
+    rows[n++] = {kNoPrintTrayWord, kTrayNone};
+    rows[n] = {nullptr, 0};
+    return rows;
+}
+
+constexpr bool HasOtherWord(const FamilyEmulation &emulation) { return emulation.otherWord != nullptr; }
+constexpr size_t kEmulationWords = std::size(kFamilyEmulations) + CountRows(kFamilyEmulations, HasOtherWord);
+
+// The firmware first, then each emulation's words.
+constexpr std::array<NameTableRow, kEmulationWords + 2> EmulationNames() {
+    std::array<NameTableRow, kEmulationWords + 2> rows{};
+    size_t n = 0;
+    rows[n++] = {"FIRMWARE", kSystemFirmwareCode};
+    for (const FamilyEmulation &emulation : kFamilyEmulations) {
+        rows[n++] = {emulation.pjlWord, emulation.emulationId};
+        if (emulation.otherWord != nullptr) rows[n++] = {emulation.otherWord, emulation.emulationId};
+    }
+    rows[n] = {nullptr, 0};
+    return rows;
+}
+
+constexpr bool IsPunchUnit(const FamilyOption &option) { return option.report == OptionReport::PunchList; }
+
+// The punch units' hole sets, their unused slots empty.
+constexpr std::array<PunchRow, CountRows(kFamilyOptions, IsPunchUnit) + 1> PunchOptions() {
+    std::array<PunchRow, CountRows(kFamilyOptions, IsPunchUnit) + 1> rows{};
+    size_t n = 0;
+    for (const FamilyOption &option : kFamilyOptions) {
+        if (!IsPunchUnit(option)) continue;
+        for (int slot = 0; slot < kPunchSlots; ++slot) {
+            const char *holes = option.punchHoles[slot];
+            rows[n].keywords[slot] = holes != nullptr ? holes : "";
+        }
+        rows[n++].optionId = option.optionId;
+    }
+    for (const char *&keyword : rows[n].keywords) keyword = "";
+    return rows;
+}
+
+constexpr auto kPrintTrayNameRows = PrintTrayNames();
+constexpr auto kEmulationNameRows = EmulationNames();
+constexpr auto kPunchOptionRows = PunchOptions();
+
+}  // namespace
+
+const NameTableRow *const kPrintTrayNames = kPrintTrayNameRows.data();
+const NameTableRow *const kEmulationNames = kEmulationNameRows.data();
+const PunchRow *const kPunchOptions = kPunchOptionRows.data();
 
 const NameTableRow kMemoryUsageNames[] = {{"USER", 2}, {"PAGE", 1}, {nullptr, 0}};
 
 const NameTableRow kImageRotationNames[] = {{"POSSIBLE", 1}, {"IMPOSSIBLE", 2}, {nullptr, 0}};
-
-const PunchRow kPunchOptions[] = {
-    {{"JP2", "", "", "", ""}, kOptionPunchJp2},
-    {{"US2", "US3", "", "", ""}, kOptionPunchUs},
-    {{"JP2", "EU4", "", "", ""}, kOptionPunchJp2Eu4},
-    {{"NEU4", "", "", "", ""}, kOptionPunchNeu4},
-    {{"", "", "", "", ""}, 0},
-};

@@ -4,19 +4,19 @@
 
 #include <stdint.h>
 
+#include "common/family_vocabulary.h"
 #include "prninfo/record.h"
 
 extern const NameTableRow kPaperSizeNames[];
 extern const NameTableRow kMediaTypeNames[];
 extern const NameTableRow kPaperLevelNames[];   // value: percent
-extern const NameTableRow kPrintTrayNames[];    // value: tray id, 0 for none
-extern const NameTableRow kEmulationNames[];    // value: emulation code
+// Derived from the family's vocabulary (common/family_vocabulary.h).
+extern const NameTableRow *const kPrintTrayNames;  // value: tray id, kTrayNone for none
+extern const NameTableRow *const kEmulationNames;  // value: emulation code
 extern const NameTableRow kMemoryUsageNames[];
 extern const NameTableRow kImageRotationNames[];
 
 constexpr uint32_t kSystemFirmwareCode = 0xFFFFFFFFu;  // -1 in the emulation table
-
-constexpr int kPunchSlots = 5;
 
 // A punch unit is named by the exact set of punch keywords the printer lists.
 struct PunchRow {
@@ -24,4 +24,4 @@ struct PunchRow {
     uint16_t optionId;
 };
 
-extern const PunchRow kPunchOptions[];
+extern const PunchRow *const kPunchOptions;  // from the vocabulary's punch units

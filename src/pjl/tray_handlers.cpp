@@ -66,7 +66,7 @@ uint32_t HandlePrintTray(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t 
     const uint32_t result = ReadAnswer(tokenizer, &answer);
     if (result != 0) return result;
     const uint16_t trayId = static_cast<uint16_t>(LookupName(answer.text, kPrintTrayNames));
-    if (trayId == 0) return 0;
+    if (trayId == kTrayNone) return 0;
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     tray->dwFlags |= flagBit;

@@ -1,4 +1,5 @@
-// Which PJL questions ask about which input tray.
+// Which PJL questions ask about which input tray, built from the family's
+// vocabulary (common/family_vocabulary.h).
 #pragma once
 
 #include <stdint.h>
@@ -11,4 +12,7 @@ struct TrayQueryRow {
 
 constexpr uint16_t kTrayQueryTableEnd = 0xFFFF;
 
-extern const TrayQueryRow kTrayQueryTable[];
+extern const TrayQueryRow *const kTrayQueryTable;
+
+// The print-tray questions, one line each.
+extern const char *const kPrintTrayQueryText;

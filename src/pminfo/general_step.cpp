@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint8_t kUnknownModelIndex = 255;
-
 // A text that cannot be stored is reported rather than passed over, so the
 // host never takes a record with a stale or missing text for a complete one.
 uint32_t SetTextIfPresent(PrnInfoEx *record, RecordText field, const char *text) {
@@ -26,7 +24,7 @@ uint32_t GeneralStep(PrnInfoEx *record, const PatPMGeneralBlock *block) {
             record->bModelIndex = kUnknownModelIndex;
             return error;
         }
-        record->bModelIndex = static_cast<uint8_t>(LookupName(model, kModelNameTable));
+        record->bModelIndex = ModelIndex(model);
     }
     uint32_t error = SetTextIfPresent(record, RecordText::kSYSVersion, block->pSYSVersion);
     if (error != PAT_OK) return error;

@@ -1,25 +1,36 @@
 #include "pminfo/tables.h"
 
-#include "common/family_codes.h"
+#include <array>
+#include <iterator>
+
+#include "common/family_vocabulary.h"
 #include "pat.h"
 
 uint32_t LookupCode(uint32_t key, const CodeTableRow *table) {
     const CodeTableRow *row = table;
-    for (; row->key != 0xFFFFFFFFu; ++row) {
+    for (; row->key != kCodeTableEnd; ++row) {
         if (row->key == key) return row->value;
     }
     return row->value;
 }
 
-// Option codes of the host to option ids of this family.
-const CodeTableRow kOptionCodeTable[] = {
-    {830, kOptionPaperBank},    {831, kOptionLargeCapacityTray}, {832, kOptionBypassTray},
-    {833, kOptionDocumentFeeder}, {834, kOptionBridgeUnit},      {835, kOptionDuplex},
-    {836, kOptionFinisher1000}, {837, kOptionFinisher3000},      {838, kOptionBookletFinisher},
-    {839, kOptionOneBinTray},   {840, kOptionPunchJp2},          {841, kOptionPunchUs},
-    {842, kOptionPunchJp2Eu4},  {843, kOptionPunchNeu4},         {850, kOptionDisk},
-    {0xFFFFFFFFu, 0},
-};
+namespace {
+
+// Option codes of the host to option ids of this family; 0 for a code the
+// family does not know.
+constexpr std::array<CodeTableRow, std::size(kFamilyOptions) + 1> OptionCodeRows() {
+    std::array<CodeTableRow, std::size(kFamilyOptions) + 1> rows{};
+    size_t n = 0;
+    for (const FamilyOption &option : kFamilyOptions) rows[n++] = {option.hostCode, option.optionId};
+    rows[n] = {kCodeTableEnd, 0};
+    return rows;
+}
+
+constexpr auto kOptionCodeRows = OptionCodeRows();
+
+}  // namespace
+
+const CodeTableRow *const kOptionCodeTable = kOptionCodeRows.data();
 
 // Single media bits to media-type codes (reply names in the comments).
 const CodeTableRow kMainMediaTable[] = {
@@ -46,7 +57,7 @@ const CodeTableRow kMainMediaTable[] = {
     {0x400000, 25},  // JPOSTDUPLEXBACKSIDE
     {0x20000, 4},    // TRANSLUCENT
     {0x40000, 35},   // USED
-    {0xFFFFFFFFu, 0},
+    {kCodeTableEnd, 0},
 };
 
 const CodeTableRow kExtendedMediaTable[] = {
@@ -68,29 +79,29 @@ const CodeTableRow kExtendedMediaTable[] = {
     {0x10000, 40},  // SPECIAL2
     {0x20000, 41},  // SPECIAL3
     {0x40000, 42},  // MIDDLETHICK
-    {0xFFFFFFFFu, 0},
+    {kCodeTableEnd, 0},
 };
 
+// The host's names of emulations.
 const NameTableRow kEmulationNameTable[] = {
-    {"MOXI", 1},
-    {"ZEMA", 15},
-    {"Adobe PostScript 3", 2},
-    {"PCL5c", 18},
-    {"QV-GL/2", 12},
-    {"ESC/P", 4},
-    {"IBM5577", 7},
-    {"PC-PR201H", 3},
-    {"TIFF", 13},
-    {"PCL 5e Emulation", 16},
-    {"PCL 6 Emulation", 17},
-    {"PCL XL Emulation", 17},
-    {"PCL 5c Emulation", 18},
+    {"MOXI", kEmulationMainProgram},
+    {"ZEMA", kEmulationZema},
+    {"Adobe PostScript 3", kEmulationKms},
+    {"PCL5c", kEmulationPcl},
+    {"QV-GL/2", kEmulationGl2},
+    {"ESC/P", kEmulationV16},
+    {"IBM5577", kEmulationV55},
+    {"PC-PR201H", kEmulationV98},
+    {"TIFF", kEmulationTiff},
+    {"PCL 5e Emulation", kEmulationPcl5e},
+    {"PCL 6 Emulation", kEmulationPclXl},
+    {"PCL XL Emulation", kEmulationPclXl},
+    {"PCL 5c Emulation", kEmulationPcl},
     {nullptr, 0},
 };
 
-// This family names no models, fonts or media the host could report, so
-// every lookup yields the default.
-const NameTableRow kModelNameTable[] = {{nullptr, 255}};
+// This family names no fonts or media the host could report, so every
+// lookup yields the default.
 const NameTableRow kFontNameTable[] = {{nullptr, 0}};
 const NameTableRow kMediaNameTable[] = {{nullptr, 0}};
 

@@ -6,21 +6,22 @@
 
 #include "prninfo/record.h"
 
-// Rows keyed by a number; the row with key 0xFFFFFFFF ends the table and
+// Rows keyed by a number; the row with key kCodeTableEnd ends the table and
 // carries the default.
 struct CodeTableRow {
     uint32_t key;
     uint32_t value;
 };
 
+constexpr uint32_t kCodeTableEnd = 0xFFFFFFFFu;
+
 uint32_t LookupCode(uint32_t key, const CodeTableRow *table);
 
-extern const CodeTableRow kOptionCodeTable[];
+extern const CodeTableRow *const kOptionCodeTable;  // from the family's vocabulary
 extern const CodeTableRow kMainMediaTable[];
 extern const CodeTableRow kExtendedMediaTable[];
 
 extern const NameTableRow kEmulationNameTable[];
-extern const NameTableRow kModelNameTable[];
 extern const NameTableRow kFontNameTable[];
 extern const NameTableRow kMediaNameTable[];
 

@@ -2,25 +2,37 @@
 
 #include <string.h>
 
-const DeviceNameRow kTrayNameTable[] = {
-    {"Tray 1", 3, 5000},
-    {"Tray 2", 4, 5001},
-    {"Tray 3", 5, 5002},
-    {"Tray 4", 6, 5003},
-    {"Tray 3 (LCT)", 11, 5004},
-    {"Bypass Tray", 1, 5005},
-    {nullptr, 0, 0},
-};
+#include <array>
+#include <iterator>
 
-const DeviceNameRow kOutBinNameTable[] = {
-    {"Internal Tray 1", 1, 5020},
-    {"Internal Shift Tray", 1, 5021},
-    {"Internal Tray 2", 2, 5022},
-    {"Finisher Upper Tray", 5, 5023},
-    {"Finisher Shift Tray", 4, 5024},
-    {"Finisher Booklet Tray", 27, 5025},
-    {nullptr, 255, 0},
-};
+#include "common/family_vocabulary.h"
+
+namespace {
+
+// Every tray's name, then the default for a name the family does not know.
+constexpr std::array<DeviceNameRow, std::size(kFamilyTrays) + 1> TrayNameRows() {
+    std::array<DeviceNameRow, std::size(kFamilyTrays) + 1> rows{};
+    size_t n = 0;
+    for (const FamilyTray &tray : kFamilyTrays) rows[n++] = {tray.deviceName, tray.trayId, tray.displayString};
+    rows[n] = {nullptr, kTrayNone, 0};
+    return rows;
+}
+
+constexpr std::array<DeviceNameRow, std::size(kFamilyOutputBins) + 1> OutBinNameRows() {
+    std::array<DeviceNameRow, std::size(kFamilyOutputBins) + 1> rows{};
+    size_t n = 0;
+    for (const FamilyOutputBin &bin : kFamilyOutputBins) rows[n++] = {bin.deviceName, bin.binId, bin.displayString};
+    rows[n] = {nullptr, kBinUnnamed, 0};
+    return rows;
+}
+
+constexpr auto kTrayNameRows = TrayNameRows();
+constexpr auto kOutBinNameRows = OutBinNameRows();
+
+}  // namespace
+
+const DeviceNameRow *const kTrayNameTable = kTrayNameRows.data();
+const DeviceNameRow *const kOutBinNameTable = kOutBinNameRows.data();
 
 const DeviceNameRow *FindDeviceNameRow(const DeviceNameRow *table, const char *name) {
     if (name == nullptr) return nullptr;

@@ -1,5 +1,6 @@
 // The host's fixed English names of input trays and output bins, with the ids
-// of this printer family and the string number of each name's display text.
+// of this printer family and the string number of each name's display text,
+// taken from the family's vocabulary (common/family_vocabulary.h).
 #pragma once
 
 #include <stdint.h>
@@ -12,8 +13,8 @@ struct DeviceNameRow {
     uint32_t displayString;
 };
 
-extern const DeviceNameRow kTrayNameTable[];
-extern const DeviceNameRow kOutBinNameTable[];
+extern const DeviceNameRow *const kTrayNameTable;
+extern const DeviceNameRow *const kOutBinNameTable;
 
 // The first row whose name equals `name` exactly, or null (also for a null name).
 const DeviceNameRow *FindDeviceNameRow(const DeviceNameRow *table, const char *name);

@@ -198,3 +198,12 @@ uint32_t LookupName(const char *text, const NameTableRow *table) {
     }
     return row->value;
 }
+
+namespace {
+
+// This family names no models, so every name gets the default.
+const NameTableRow kModelNames[] = {{nullptr, kUnknownModelIndex}};
+
+}  // namespace
+
+uint8_t ModelIndex(const char *modelName) { return static_cast<uint8_t>(LookupName(modelName, kModelNames)); }

@@ -98,6 +98,11 @@ void FreeItemChain(PatItem *first);
 PatItem *AppendToChain(PatItem *first, PatItem *item);
 
 uint32_t LookupName(const char *text, const NameTableRow *table);
+
+// The record's model index for a model name: kUnknownModelIndex for any
+// name, as this family has no model table a host could index.
+constexpr uint8_t kUnknownModelIndex = 255;
+uint8_t ModelIndex(const char *modelName);
 int IsErrorClassStatus(uint32_t statusCode);
 
 // Item sizes as the host expects them.
