@@ -238,9 +238,14 @@ typedef struct PatTrayItem {
 #define PAT_TRAY_FLAG_SLIP_SHEET    0x08u
 #define PAT_TRAY_FLAG_CHAPTER       0x20u
 
+/* PatOutBinItem.wState */
+#define PAT_BIN_STATE_READY         0u
+#define PAT_BIN_STATE_PAPER_PRESENT 1u
+#define PAT_BIN_STATE_FULL          2u
+
 typedef struct PatOutBinItem {
     PAT_ITEM_HEADER(PatOutBinItem);
-    uint16_t wState; /* 0 ready, 1 paper present, 2 full */
+    uint16_t wState; /* PAT_BIN_STATE_* */
 } PatOutBinItem;
 
 typedef struct PatDeviceItem {

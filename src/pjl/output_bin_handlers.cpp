@@ -8,11 +8,10 @@
 
 namespace {
 
-
 uint16_t BinState(const char *value) {
-    if (strcmp(value, "PAPEREXIST") == 0) return 1;
-    if (strcmp(value, "FULL") == 0) return 2;
-    return 0;  // "READY" and anything unknown
+    if (strcmp(value, "PAPEREXIST") == 0) return PAT_BIN_STATE_PAPER_PRESENT;
+    if (strcmp(value, "FULL") == 0) return PAT_BIN_STATE_FULL;
+    return PAT_BIN_STATE_READY;  // "READY" and anything unknown
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 namespace {
 
 constexpr uint32_t kBinStatusFull = 0x1;
-constexpr uint16_t kBinStateReady = 0;
-constexpr uint16_t kBinStateFull = 2;
 
 }  // namespace
 
@@ -25,7 +23,7 @@ uint32_t OutBinStep(PrnInfoEx *record, const PatPMList *entries) {
         if (item == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
         item->wId = static_cast<uint16_t>(DeviceNameId(kOutBinNameTable, PresentText(entry->pName)));
         const bool full = !IsAbsentNumber(entry->dwStatus) && (entry->dwStatus & kBinStatusFull) != 0;
-        item->wState = full ? kBinStateFull : kBinStateReady;
+        item->wState = full ? PAT_BIN_STATE_FULL : PAT_BIN_STATE_READY;
         AppendItem(record, RecordList::kOutBinInfo, reinterpret_cast<PatItem *>(item));
     }
     record->dwOutBinWord = kOutBinWordRebuilt;
