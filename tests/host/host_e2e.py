@@ -487,35 +487,57 @@ def case_snmp(args):
         check(not os.path.exists("/var/lib/snmp/cert_indexes"), "an SNMP program wrote /var/lib/snmp")
 
 
-def watch_output(build, addresses, seconds, *extra):
-    """Runs pathost watch for a while, then interrupts it as Ctrl-C does."""
+def watch_until(build, addresses, enough, *extra, deadline=90):
+    """Runs pathost watch until its output lines satisfy `enough` (or the
+    deadline passes), then interrupts it as Ctrl-C does.  Waiting for what is
+    expected rather than for a fixed time keeps the check true on a slow or
+    emulated build, where one poll may take seconds."""
+    import select
     process = subprocess.Popen([os.path.join(build, "pathost"), "watch"] + addresses + list(extra),
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    time.sleep(seconds)
+    out = b""
+    end = time.monotonic() + deadline
+    while time.monotonic() < end and not enough(out.decode().splitlines()):
+        if select.select([process.stdout], [], [], 0.2)[0]:
+            chunk = os.read(process.stdout.fileno(), 65536)
+            if not chunk:
+                break
+            out += chunk
     process.send_signal(2)
-    out, err = process.communicate(timeout=60)
+    rest, err = process.communicate(timeout=60)
     check(process.returncode == 0, "watch ended with %d: %s" % (process.returncode, err.decode()))
     check(b"watch stopped" in err, "watch did not stop cleanly")
-    return out.decode(), err.decode()
+    return (out + rest).decode(), err.decode()
 
 
 def case_watch(args):
     import json
+    # Each state lasts long enough for a poll of the slowest build to land in it.
+    script_steps = (("paper_jam", 3), ("toner_out", 3), ("no_response", 3))
+    wanted = {"Paper Misfeed", "No Toner", "No Response from Machine"}
+
+    def text_of(line):
+        return line.split("  ")[2]
+
+    def all_seen(lines):
+        return len(lines) >= 4 and wanted <= {text_of(l) for l in lines}
+
     with tempfile.TemporaryDirectory() as folder:
         device_id_file = os.path.join(folder, "device-id")
-        script = write_script(folder, ("paper_jam", 1.5), ("toner_out", 1.5), ("no_response", 1.5))
+        script = write_script(folder, *script_steps)
         with Simulator(args.build, None, "--script", script, "--device-id-file", device_id_file) as simulator:
             # The device ID of the states comes with the poll as a file, for builds without SNMP.
-            out, err = watch_output(args.build, [simulator.address], 8, "--interval", "0.2", "--timeout", "1",
-                                    "--device-id-file", device_id_file)
+            out, err = watch_until(args.build, [simulator.address], all_seen, "--interval", "0.2", "--timeout", "1",
+                                   "--device-id-file", device_id_file)
             lines = out.splitlines()
-            check(len(lines) >= 4, "too few changes:\n" + out)
-            texts = [l.split("  ")[2] for l in lines]
-            check(all(a != b for a, b in zip(texts, texts[1:])), "a change printed twice:\n" + out)
-            check({"Paper Misfeed", "No Toner"} <= set(texts), "changes missing:\n" + out)
+            check(all_seen(lines), "changes missing:\n" + out)
+            # A line is a change: the text or the engine status codes differ from the line before.
+            shown = [l.split("  ", 2)[2] for l in lines]
+            check(all(a != b for a, b in zip(shown, shown[1:])), "a change printed twice:\n" + out)
             check(any("[42001]" in l for l in lines), "no engine status codes:\n" + out)
-            out, err = watch_output(args.build, [simulator.address, simulator.address], 4, "--interval", "0.3", "--timeout", "0.5",
-                                    "--json", "--lang", "EN,DE", "--device-id-file", device_id_file)
+            out, err = watch_until(args.build, [simulator.address, simulator.address], lambda l: len(l) >= 4,
+                                   "--interval", "0.3", "--timeout", "0.5",
+                                   "--json", "--lang", "EN,DE", "--device-id-file", device_id_file)
             polls = [json.loads(line) for line in out.splitlines()]
             check(len(polls) >= 4, "too few JSON polls:\n" + out)
             for p in polls:
