@@ -121,6 +121,19 @@ def rc_path(path):
     return path.replace("\\", "/")
 
 
+def type_spans(resources):
+    """[(type id, first entry, entry count)]: each type's entries stand together."""
+    spans = []
+    for i, (type_id, _n, _id, _l, _d) in enumerate(resources):
+        if spans and spans[-1][0] == type_id:
+            spans[-1][2] += 1
+        elif any(span[0] == type_id for span in spans):
+            raise ValueError(f"resources of type {type_id} do not stand together")
+        else:
+            spans.append([type_id, i, 1])
+    return spans
+
+
 def generate(resources_dir, out_dir):
     os.makedirs(os.path.join(out_dir, "rc"), exist_ok=True)
     strings_dir = os.path.join(resources_dir, "strings")
@@ -158,6 +171,10 @@ def generate(resources_dir, out_dir):
         cpp_name = f'"{name}"' if name else "nullptr"
         cpp.append(f"    {{{type_id}, {cpp_name}, {number}, 0x{lang_id:04x}, kData{i}, {len(data)}u}},")
     cpp += ["    {0, nullptr, 0, 0, nullptr, 0},", "};", "",
+            "const PlatformResourceType kPlatformResourceTypes[] = {"]
+    for type_id, first, count in type_spans(resources):
+        cpp.append(f"    {{{type_id}, {first}u, {count}u}},")
+    cpp += ["    {0, 0, 0},", "};", "",
             "const PlatformLocaleEntry kPlatformLocales[] = {"]
     for _lang, lang_id, code_page in languages:
         cpp.append(f"    {{0x{lang_id:04x}, {code_page}}},")

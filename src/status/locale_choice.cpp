@@ -26,6 +26,15 @@ const LocaleRow kLocaleTable[] = {
 
 constexpr size_t kComparedCharacters = 9;
 
+// The names are a few characters long and most differ in the first: a loop
+// here costs less than a call of strcmp per row.
+bool SameName(const char *a, const char *b) {
+    for (; *a == *b; ++a, ++b) {
+        if (*a == '\0') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 uint32_t SetLocaleByName(const char *name) {
@@ -33,7 +42,7 @@ uint32_t SetLocaleByName(const char *name) {
     memcpy(upper, name, strnlen(name, kComparedCharacters));
     CharUpperA(upper);
     for (const LocaleRow *row = kLocaleTable; row->name != nullptr; ++row) {
-        if (strcmp(row->name, upper) == 0) {
+        if (SameName(row->name, upper)) {
             SetCurrentLanguage(row->language);
             return PAT_OK;
         }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "pat.h"
+#include "common/library_state.h"
 #include "platform/linux/resource_table.h"
 #include "platform/platform.h"
 #include "support/bitmap_catalogue.h"
@@ -53,6 +54,35 @@ TEST(BitmapResources, LibraryHoldsExactlyTheCatalogueUnderLanguage1041) {
     const std::vector<std::string> names = CatalogueResourceNames();
     EXPECT_EQ(names.size(), 75u);
     EXPECT_EQ(held, std::set<std::string>(names.begin(), names.end()));
+}
+
+// The lookup walks only its type's entries: the answers and errors of the
+// whole table must stay.
+TEST(BitmapResources, LookupFindsNamesInAnyCaseAndTellsWhatIsMissing) {
+    const HMODULE module = LibraryModule();
+    const HRSRC exact = FindResourceA(module, "BM_POINT_7", RT_BITMAP);
+    ASSERT_NE(exact, nullptr);
+    EXPECT_EQ(FindResourceA(module, "bM_pOiNt_7", RT_BITMAP), exact);
+    EXPECT_NE(FindResourceA(module, "BM_POINT_7_B", RT_BITMAP), exact) << "a longer name is another name";
+    EXPECT_EQ(FindResourceExA(module, RT_BITMAP, "BM_POINT_7", 0x0411), exact);
+    const struct {
+        LPCSTR type;
+        LPCSTR name;
+        WORD language;
+        DWORD error;
+    } misses[] = {
+        {MAKEINTRESOURCEA(99), "BM_POINT_7", 0x0411, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {"BITMAP", "BM_POINT_7", 0x0411, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {RT_BITMAP, "BM_POINT_", 0x0411, ERROR_RESOURCE_NAME_NOT_FOUND},
+        {RT_BITMAP, "BM_POINT_7\xE9", 0x0411, ERROR_RESOURCE_NAME_NOT_FOUND},
+        {RT_BITMAP, MAKEINTRESOURCEA(1), 0x0411, ERROR_RESOURCE_NAME_NOT_FOUND},
+        {RT_BITMAP, "BM_POINT_7", 0x0409, ERROR_RESOURCE_LANG_NOT_FOUND},
+    };
+    for (const auto &miss : misses) {
+        SetLastError(0);
+        EXPECT_EQ(FindResourceExA(module, miss.type, miss.name, miss.language), nullptr);
+        EXPECT_EQ(GetLastError(), miss.error);
+    }
 }
 
 }  // namespace

@@ -16,6 +16,17 @@ struct PlatformResourceEntry {
 // Ends with a row whose data is null.
 extern const PlatformResourceEntry kPlatformResources[];
 
+// Where each type's entries stand in kPlatformResources (they stand
+// together), so a lookup walks only the entries of its type.
+struct PlatformResourceType {
+    uint16_t typeId;
+    uint32_t first;
+    uint32_t count;
+};
+
+// Ends with a row whose typeId is 0.
+extern const PlatformResourceType kPlatformResourceTypes[];
+
 struct PlatformLocaleEntry {
     uint16_t language;
     uint16_t ansiCodePage;

@@ -1,21 +1,36 @@
 // Resource lookup in the generated tables, with the Win32 results and errors.
-#include <strings.h>
-
 #include "module.h"
 #include "resource_table.h"
 
 namespace {
 
-bool TypeMatches(const PlatformResourceEntry &entry, LPCSTR type) {
-    return IS_INTRESOURCE(type) && entry.typeId == static_cast<uint16_t>(reinterpret_cast<uintptr_t>(type));
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Resource names are case-insensitive, as the Windows loader treats them:
+// in ASCII only, whatever the C library's locale.  Most names differ within
+// their first few characters, so a loop here beats a call per name.
+bool SameNameIgnoringCase(const char *a, const char *b) {
+    for (;; ++a, ++b) {
+        if (*a != *b && AsciiUpper(*a) != AsciiUpper(*b)) return false;
+        if (*a == '\0') return true;
+    }
 }
 
 bool NameMatches(const PlatformResourceEntry &entry, LPCSTR name) {
     if (IS_INTRESOURCE(name)) {
         return entry.name == nullptr && entry.id == static_cast<uint16_t>(reinterpret_cast<uintptr_t>(name));
     }
-    // Resource names are case-insensitive, as the Windows loader treats them.
-    return entry.name != nullptr && strcasecmp(entry.name, name) == 0;
+    return entry.name != nullptr && SameNameIgnoringCase(entry.name, name);
+}
+
+// The entries of a numeric type; none for a named type or one the library lacks.
+const PlatformResourceType *EntriesOfType(LPCSTR type) {
+    if (!IS_INTRESOURCE(type)) return nullptr;
+    const uint16_t typeId = static_cast<uint16_t>(reinterpret_cast<uintptr_t>(type));
+    for (const PlatformResourceType *span = kPlatformResourceTypes; span->typeId != 0; ++span) {
+        if (span->typeId == typeId) return span;
+    }
+    return nullptr;
 }
 
 LANGID ResolveLanguage(WORD language) {
@@ -28,17 +43,19 @@ HRSRC Find(HMODULE module, LPCSTR type, LPCSTR name, unsigned language) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
     }
-    bool typeSeen = false, nameSeen = false;
-    for (const PlatformResourceEntry *entry = kPlatformResources; entry->data != nullptr; ++entry) {
-        if (!TypeMatches(*entry, type)) continue;
-        typeSeen = true;
+    const PlatformResourceType *span = EntriesOfType(type);
+    if (span == nullptr) {
+        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
+        return nullptr;
+    }
+    bool nameSeen = false;
+    const PlatformResourceEntry *first = kPlatformResources + span->first;
+    for (const PlatformResourceEntry *entry = first; entry != first + span->count; ++entry) {
         if (!NameMatches(*entry, name)) continue;
         nameSeen = true;
         if (language == 0xFFFFu || entry->language == language) return entry;
     }
-    SetLastError(!typeSeen ? ERROR_RESOURCE_TYPE_NOT_FOUND
-                 : !nameSeen ? ERROR_RESOURCE_NAME_NOT_FOUND
-                             : ERROR_RESOURCE_LANG_NOT_FOUND);
+    SetLastError(nameSeen ? ERROR_RESOURCE_LANG_NOT_FOUND : ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
 }
 
