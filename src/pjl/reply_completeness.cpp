@@ -26,12 +26,6 @@ BoundedText TextOf(const PatInfoNode *node) {
     return BoundText(static_cast<const char *>(PAT_NODE_PAYLOAD(node)), node->dwLength);
 }
 
-// Reads exactly [begin, end) of the text, as it always has: the NUL that ends
-// it is left out of the bounds.
-void StartTokenizer(ReplyTokenizer *tokenizer, const BoundedText &text) {
-    TokenizerInit(tokenizer, BoundText(text.begin, static_cast<uint32_t>(text.end - text.begin)));
-}
-
 // An argument of the query or an echo in the reply: its text as a buffer of
 // kTokenSize characters would keep it, read in place.
 struct Word {
@@ -92,7 +86,7 @@ struct QueryReader {
 };
 
 void StartQuery(QueryReader *reader, const BoundedText &query) {
-    StartTokenizer(&reader->tokenizer, query);
+    TokenizerInit(&reader->tokenizer, query);
     reader->next = reader->count = 0;
 }
 
@@ -151,7 +145,7 @@ bool BatchAnswered(ArgumentBatch *batch, const BoundedText &reply, const char *l
     uint32_t unresolved = batch->count;
     if (unresolved == 0) return true;
     ReplyTokenizer tokenizer;
-    StartTokenizer(&tokenizer, reply);
+    TokenizerInit(&tokenizer, reply);
     if (recording != nullptr) TokenRecordingStart(recording, tokenizer);
     RecordedToken local[kTokenReadAhead];
     for (;;) {

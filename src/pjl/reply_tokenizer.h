@@ -54,6 +54,7 @@ struct ReplyTokenizer {
     const char *cursor;
     int32_t state;
     const char *end;  // the end of the bounded text (bounded_text.h)
+    bool nulEnded;    // whether *end may be read (it is the text's NUL)
     // Scans read without checking `end` while they start before these: each
     // lies just past a character that stops that scan (the text's own NUL
     // when it has one), so one check per scan replaces one per character.
@@ -139,6 +140,3 @@ uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacit
 
 // One raw token at the cursor; wordKind is reported for words and quoted strings.
 int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t wordKind);
-
-// Moves over blanks and carriage returns (not tabs).
-void TokenizerSkipBlanks(ReplyTokenizer *tokenizer);
