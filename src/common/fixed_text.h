@@ -8,8 +8,7 @@
 // and always ends the field with a NUL.
 inline void CopyTextCut(char *field, size_t width, const char *text) {
     if (width == 0) return;
-    size_t length = 0;
-    while (length + 1 < width && text[length] != '\0') ++length;
+    const size_t length = strnlen(text, width - 1);
     memcpy(field, text, length);
     field[length] = '\0';
 }

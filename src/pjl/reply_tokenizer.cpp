@@ -70,7 +70,6 @@ struct Step {
     uint32_t result;  // PAT_ERROR_INVALID_DATA when the grammar broke
 };
 
-
 template <bool kNulEnded>
 struct Machine {
     // The character at the cursor, or NUL at the end of the text.
