@@ -111,11 +111,16 @@ void AddArgument(ArgumentBatch *batch, const Word &word) {
     ++batch->count;
 }
 
-void ReadArgumentBatch(QueryArgumentReader *query, ArgumentBatch *batch) {
+void StartBatch(ArgumentBatch *batch) {
     batch->count = batch->expected = 0;
     batch->queryResult = 0;
     batch->queryEnded = false;
     memset(batch->keyBits, 0, sizeof batch->keyBits);
+}
+
+// Reads the query's arguments into the batch until it holds kBatchSize or
+// the query ends or breaks.
+void FillBatch(QueryArgumentReader *query, ArgumentBatch *batch) {
     while (batch->count < kBatchSize) {
         TokenPlace argument;
         batch->queryResult = NextQueryArgument(query, &argument);
@@ -200,24 +205,34 @@ bool FormFeedFollows(const RecordedToken &token, const char *lastFormFeed) {
     return lastFormFeed != nullptr && lastFormFeed >= token.cursor;
 }
 
-// One pass over the reply for the batch, the recorded tokens replayed.
-bool BatchAnswered(ArgumentBatch *batch, const BoundedText &reply, const char *lastFormFeed,
-                   const TokenRecording *recording) {
-    if (batch->count == 0) return true;
-    ReplyPass pass;
-    StartPass(&pass, reply, nullptr, recording);
+// Settles the batch from the tokens [i, count) of `ahead` on, reading on
+// through the pass; false when an argument's first echo lacks its form feed
+// or the reply ends first.
+bool SettleBatch(ArgumentBatch *batch, ReplyPass *pass, const RecordedToken *ahead, uint32_t i, uint32_t count,
+                 const char *lastFormFeed) {
     for (;;) {
-        uint32_t count;
-        const RecordedToken *ahead = NextTokens(&pass, &count);
         // Only a command line's arguments echo; the end of the text comes last.
-        for (uint32_t i = NextArgumentToken(ahead, 0, count); i < count; i = NextArgumentToken(ahead, i + 1, count)) {
+        for (i = NextArgumentToken(ahead, i, count); i < count; i = NextArgumentToken(ahead, i + 1, count)) {
             const RecordedToken &token = ahead[i];
             if (token.result != 0) continue;
             if (!ResolveEcho(batch, WordOf(token.place), FormFeedFollows(token, lastFormFeed))) return false;
             if (batch->expected == batch->count) return true;
         }
         if (ahead[count - 1].place.kind == TOKEN_END) return false;
+        ahead = NextTokens(pass, &count);
+        i = 0;
     }
+}
+
+// One pass over the reply for the batch, the recorded tokens replayed.
+bool BatchAnswered(ArgumentBatch *batch, const BoundedText &reply, const char *lastFormFeed,
+                   const TokenRecording *recording) {
+    if (batch->count == 0) return true;
+    ReplyPass pass;
+    StartPass(&pass, reply, nullptr, recording);
+    uint32_t count;
+    const RecordedToken *ahead = NextTokens(&pass, &count);
+    return SettleBatch(batch, &pass, ahead, 0, count, lastFormFeed);
 }
 
 // The check in batches, for any reply: each argument found by its first echo
@@ -228,7 +243,8 @@ uint32_t CheckInBatches(const BoundedText &query, const BoundedText &reply, cons
     QueryArgumentsStart(&queryReader, query);
     ArgumentBatch batch;
     for (;;) {
-        ReadArgumentBatch(&queryReader, &batch);
+        StartBatch(&batch);
+        FillBatch(&queryReader, &batch);
         if (!BatchAnswered(&batch, reply, lastFormFeed, recording)) return PAT_ERROR_INCOMPLETE_REPLY;
         if (batch.queryResult != 0) return PAT_ERROR_INVALID_DATA;
         if (batch.queryEnded) return 0;
@@ -247,26 +263,48 @@ bool ShortWord(const TokenPlace &token, const char *replyEnd) {
 // What an echo met in order tells of the query's next argument.
 enum class EchoOf { kNextArgument, kOtherWord, kQueryEnded };
 
-// Reads the query's next argument against the echo; at the query's end
-// *queryResult is the reader's result.
-EchoOf ReadEchoedArgument(QueryArgumentReader *query, const TokenPlace &echo, const char *replyEnd,
+// Reads the query's next argument against the echo: *next, when it is
+// another word; at the query's end *queryResult is the reader's result.
+EchoOf ReadEchoedArgument(QueryArgumentReader *query, const TokenPlace &echo, const char *replyEnd, Word *next,
                           uint32_t *queryResult) {
     // The library's own lines are compared with the echo in place.
     if (ShortWord(echo, replyEnd) && SkipQueryArgument(query, echo.begin, echo.length)) return EchoOf::kNextArgument;
-    TokenPlace next;
-    *queryResult = NextQueryArgument(query, &next);
-    if (*queryResult != 0 || next.kind == TOKEN_END) return EchoOf::kQueryEnded;
-    return SameWord(WordOf(echo), WordOf(next)) ? EchoOf::kNextArgument : EchoOf::kOtherWord;
+    TokenPlace argument;
+    *queryResult = NextQueryArgument(query, &argument);
+    if (*queryResult != 0 || argument.kind == TOKEN_END) return EchoOf::kQueryEnded;
+    *next = WordOf(argument);
+    return SameWord(WordOf(echo), *next) ? EchoOf::kNextArgument : EchoOf::kOtherWord;
 }
 
 uint32_t OutcomeAtQueryEnd(uint32_t queryResult) { return queryResult != 0 ? PAT_ERROR_INVALID_DATA : 0; }
+
+// The rest of the first pass once the reply strays from the order asked,
+// at the token [i] of `ahead`: the arguments not met yet, from `next` on, in
+// one batch, each found by its first echo from that token on.  The echoes
+// before it are those of the arguments met so far, so an argument that is
+// none of them has its first echo from there on; only one asked again may
+// have an earlier first echo.  So when the batch is answered, *outcome is the
+// check's result; false leaves it undecided (a batch too long, an argument
+// asked again, or indeed an incomplete reply).
+bool AnsweredFromStray(QueryArgumentReader *query, const Word &next, ReplyPass *pass, const RecordedToken *ahead,
+                       uint32_t i, uint32_t count, const char *lastFormFeed, uint32_t *outcome) {
+    ArgumentBatch batch;
+    StartBatch(&batch);
+    AddArgument(&batch, next);
+    FillBatch(query, &batch);
+    if (batch.queryResult == 0 && !batch.queryEnded) return false;
+    if (!SettleBatch(&batch, pass, ahead, i, count, lastFormFeed)) return false;
+    *outcome = OutcomeAtQueryEnd(batch.queryResult);
+    return true;
+}
 
 // The first pass over the reply, filling the recording: whether the reply
 // answers the query in the order asked, every echo the next argument, each
 // with a form feed after it, up to the query's end.  Then each argument's
 // first echo is the one met here (a repeated argument's too, met at its first
-// asking), and *outcome is the check's result.  False when the reply strays
-// from that order or ends first; nothing is decided then.
+// asking), and *outcome is the check's result.  A reply that strays from that
+// order (answers to questions not asked, say) is settled from there on in a
+// batch.  False leaves the check undecided.
 bool AnsweredInOrder(QueryArgumentReader *query, const BoundedText &reply, ReplyPass *pass,
                      const char *lastFormFeed, uint32_t *outcome) {
     uint32_t queryResult = 0;
@@ -276,9 +314,11 @@ bool AnsweredInOrder(QueryArgumentReader *query, const BoundedText &reply, Reply
         for (uint32_t i = NextArgumentToken(ahead, 0, count); i < count; i = NextArgumentToken(ahead, i + 1, count)) {
             const RecordedToken &token = ahead[i];
             if (token.result != 0) continue;
-            switch (ReadEchoedArgument(query, token.place, reply.end, &queryResult)) {
+            Word next;
+            switch (ReadEchoedArgument(query, token.place, reply.end, &next, &queryResult)) {
                 case EchoOf::kQueryEnded: *outcome = OutcomeAtQueryEnd(queryResult); return true;
-                case EchoOf::kOtherWord: return false;
+                case EchoOf::kOtherWord:
+                    return AnsweredFromStray(query, next, pass, ahead, i, count, lastFormFeed, outcome);
                 case EchoOf::kNextArgument:
                     if (!FormFeedFollows(token, lastFormFeed)) return false;
                     break;

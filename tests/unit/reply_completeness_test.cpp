@@ -161,6 +161,29 @@ TEST(ReplyCompleteness, FollowsItsRuleOnVariedQueriesAndReplies) {
     }
 }
 
+// A question asked twice is answered by its first echo, whether or not the
+// reply answers in the order asked and repeats the answer.
+TEST(ReplyCompleteness, RepeatedQuestionsAreAnsweredByTheirFirstEcho) {
+    const std::string query = "@PJL INQUIRE A\r\n@PJL INQUIRE B\r\n@PJL INQUIRE A\r\n\x1B";
+    const struct {
+        const char *reply;
+        uint32_t result;
+    } cases[] = {
+        {"@PJL INQUIRE A\r\n1\r\n\f@PJL INQUIRE B\r\n2\r\n\f", 0},
+        {"@PJL INQUIRE A\r\n1\r\n\f@PJL INQUIRE C\r\n3\r\n\f@PJL INQUIRE B\r\n2\r\n\f", 0},
+        {"@PJL INQUIRE A\r\n1\r\n\f@PJL INQUIRE C\r\n\f@PJL INQUIRE B\r\n2\r\n\f@PJL INQUIRE A\r\n1\r\n", 0},
+        {"@PJL INQUIRE B\r\n2\r\n\f@PJL INQUIRE A\r\n1\r\n", PAT_ERROR_INCOMPLETE_REPLY},
+        {"@PJL INQUIRE A\r\n1\r\n\f@PJL INQUIRE C\r\n3\r\n\f", PAT_ERROR_INCOMPLETE_REPLY},
+    };
+    auto checked = std::make_unique<Checked>();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.reply));
+        Check(query, c.reply, checked.get());
+        EXPECT_EQ(checked->result, c.result);
+        EXPECT_EQ(ExpectedResult(query, c.reply), c.result);
+    }
+}
+
 // Arguments longer than a token buffer are compared as it keeps them: the
 // first 99 characters.
 TEST(ReplyCompleteness, LongArgumentsAreComparedAsTheBufferKeepsThem) {
