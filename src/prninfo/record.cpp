@@ -78,12 +78,17 @@ uint32_t CheckRecordLists(const PrnInfoEx *record) {
 
 uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text) {
     if (text == nullptr) return PAT_ERROR_INVALID_PARAMETER;
-    const size_t size = strlen(text) + 1;
+    return SetStringItem(record, field, text, strlen(text));
+}
+
+uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text, size_t length) {
+    if (text == nullptr) return PAT_ERROR_INVALID_PARAMETER;
     // The copy is made before the old text is released, so a record whose
     // update failed for lack of memory still holds its previous text.
-    auto *copy = static_cast<char *>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)));
+    auto *copy = static_cast<char *>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(length + 1)));
     if (copy == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    memcpy(copy, text, size);
+    memcpy(copy, text, length);
+    copy[length] = '\0';
     auto **slot = reinterpret_cast<char **>(reinterpret_cast<uint8_t *>(record) +
                                             kTextFields[static_cast<uint32_t>(field)]);
     if (*slot != nullptr) GlobalFree(*slot);
@@ -93,8 +98,13 @@ uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text) {
 
 uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version) {
     if (version == nullptr) return PAT_OK;
-    if (emulationId == kEmulationMainProgram) return SetStringItem(record, RecordText::kMainProgVersion, version);
-    if (emulationId == kEmulationKms) return SetStringItem(record, RecordText::kKMSVersion, version);
+    return KeepEmulationVersionText(record, emulationId, version, strlen(version));
+}
+
+uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version, size_t length) {
+    if (version == nullptr) return PAT_OK;
+    if (emulationId == kEmulationMainProgram) return SetStringItem(record, RecordText::kMainProgVersion, version, length);
+    if (emulationId == kEmulationKms) return SetStringItem(record, RecordText::kKMSVersion, version, length);
     return PAT_OK;
 }
 
@@ -191,10 +201,15 @@ int HasAnyDeviceInfo(const PrnInfoEx *record, const uint16_t *optionIds, uint32_
 // ---- Name tables: keyword vocabularies ended by a row carrying the default ---
 
 uint32_t LookupName(const char *text, const NameTableRow *table) {
+    if (text == nullptr) return 0xFFFFFFFFu;
+    return LookupName(text, static_cast<uint32_t>(strlen(text)), table);
+}
+
+uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table) {
     if (text == nullptr || table == nullptr) return 0xFFFFFFFFu;
     const NameTableRow *row = table;
     for (; row->name != nullptr; ++row) {
-        if (strcmp(row->name, text) == 0) return row->value;
+        if (TextSpells(text, length, row->name)) return row->value;
     }
     return row->value;
 }
