@@ -1,6 +1,7 @@
 // The answer to "@PJL INFO ZEMA": the emulation-specific item with wId 15,
 // created on first use and afterwards overwritten key by key.
 #include "common/family_codes.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
@@ -20,11 +21,11 @@ PatEmulUniqItem *FindOrAppendZemaItem(PrnInfoEx *record) {
 
 void StoreSetting(PatEmulUniqItem *item, const ReplyWord &key, const ReplyWord &value) {
     if (WordIs(key, "MEMORYUSAGE")) {
-        item->dwMemoryMode = LookupName(value.text, value.length, kMemoryUsageNames);
+        item->dwMemoryMode = LookupName(value.text, value.length, kMemoryUsageIndex);
     } else if (WordIs(key, "OTHER")) {
-        CopyWordCut(item->szOtherInfo, value);
+        CopyTextCut(item->szOtherInfo, value.text, value.length);
     } else if (WordIs(key, "IMAGEROTATION")) {
-        item->dwRotation = LookupName(value.text, value.length, kImageRotationNames);
+        item->dwRotation = LookupName(value.text, value.length, kImageRotationIndex);
     }
 }
 

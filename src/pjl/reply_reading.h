@@ -3,9 +3,7 @@
 // read in place in the reply instead of copied.
 #pragma once
 
-#include <stddef.h>
 #include <stdint.h>
-#include <string.h>
 
 #include "prninfo/record.h"
 #include "reply_tokenizer.h"
@@ -38,20 +36,6 @@ inline uint32_t ReadWord(ReplyTokenizer *tokenizer, ReplyWord *word) {
 
 // Whether the word is the NUL-ended `name`.
 inline bool WordIs(const ReplyWord &word, const char *name) { return TextSpells(word.text, word.length, name); }
-
-// The word as a NUL-ended text in a record's field of `width` bytes, cut to
-// width - 1 characters.
-inline void CopyWordCut(char *field, size_t width, const ReplyWord &word) {
-    if (width == 0) return;
-    const size_t length = word.length < width - 1 ? word.length : width - 1;
-    memcpy(field, word.text, length);
-    field[length] = '\0';
-}
-
-template <size_t Width>
-inline void CopyWordCut(char (&field)[Width], const ReplyWord &word) {
-    CopyWordCut(field, Width, word);
-}
 
 // The line end of the echoed command line, then the answer line (a key):
 // PAT_OK, the tokenizer's error, or PAT_ERROR_INVALID_PARAMETER for a token

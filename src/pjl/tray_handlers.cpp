@@ -15,7 +15,7 @@ PatTrayItem *FindOrAddTray(PrnInfoEx *record, uint32_t trayId) {
 
 // Finds or adds the tray, reads the answer and stores its code in one field.
 uint32_t StoreTrayCode(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId, uint16_t PatTrayItem::*field,
-                       const NameTableRow *names) {
+                       const IndexedNames &names) {
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     ReplyWord answer;
@@ -42,15 +42,15 @@ uint32_t HandleTrayLock(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t t
 }
 
 uint32_t HandleTrayPaperSize(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wPaperSize, kPaperSizeNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wPaperSize, kPaperSizeIndex);
 }
 
 uint32_t HandleTrayPaperLevel(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wLevel, kPaperLevelNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wLevel, kPaperLevelIndex);
 }
 
 uint32_t HandleTrayMedia(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wMediaType, kMediaTypeNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wMediaType, kMediaTypeIndex);
 }
 
 uint32_t HandleTrayPresent(ReplyTokenizer *, PrnInfoEx *record, uint32_t trayId) {
@@ -63,7 +63,7 @@ uint32_t HandlePrintTray(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t 
     ReplyWord answer;
     const uint32_t result = ReadAnswer(tokenizer, &answer);
     if (result != 0) return result;
-    const uint16_t trayId = static_cast<uint16_t>(LookupName(answer.text, answer.length, kPrintTrayNames));
+    const uint16_t trayId = static_cast<uint16_t>(LookupName(answer.text, answer.length, kPrintTrayIndex));
     if (trayId == kTrayNone) return 0;
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;

@@ -1,6 +1,7 @@
 // The "VERSION" list of the configuration: the firmware version and the
 // loaded emulations with theirs.
 #include "decimal_number.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr size_t kEmulationVersionLength = 15;
 
 void StoreVersion(PrnInfoEx *record, const ReplyWord &name, const ReplyWord &version) {
-    const uint32_t code = LookupName(name.text, name.length, kEmulationNames);
+    const uint32_t code = LookupName(name.text, name.length, kEmulationIndex);
     if (code == kSystemFirmwareCode) {
         SetStringItem(record, RecordText::kSYSVersion, version.text, version.length);
         return;
@@ -19,7 +20,7 @@ void StoreVersion(PrnInfoEx *record, const ReplyWord &name, const ReplyWord &ver
     auto *emulation = reinterpret_cast<PatLoadedEmulItem *>(AllocItem(kLoadedEmulItemSize));
     if (emulation == nullptr) return;
     emulation->wId = static_cast<uint16_t>(code);
-    CopyWordCut(emulation->szVersion, kEmulationVersionLength + 1, version);
+    CopyTextCut(emulation->szVersion, kEmulationVersionLength + 1, version.text, version.length);
     AppendItem(record, RecordList::kLoadedEmul, reinterpret_cast<PatItem *>(emulation));
     KeepEmulationVersionText(record, emulation->wId, version.text, version.length);  // a text that cannot be kept stays as it was
 }

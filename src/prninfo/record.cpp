@@ -151,14 +151,18 @@ PatItem *FindItemById(PatItem *first, uint32_t id) {
     return nullptr;
 }
 
+// One walk both looks for the item and finds the link a new one goes into.
 PatItem *FindOrAddItem(PatItem **headField, uint32_t itemSize, uint32_t id, uint32_t *countField) {
     const uint16_t key = static_cast<uint16_t>(id);
-    PatItem *found = FindItemById(*headField, key);
-    if (found != nullptr) return found;
+    PatItem **link = headField;
+    for (PatItem *item = *headField; item != nullptr; item = item->pNext) {
+        if (item->wId == key) return item;
+        link = &item->pNext;
+    }
     PatItem *item = AllocItem(itemSize);
     if (item == nullptr) return nullptr;
     item->wId = key;
-    *headField = AppendToChain(*headField, item);
+    *link = item;
     ++*countField;
     return item;
 }
@@ -207,9 +211,11 @@ uint32_t LookupName(const char *text, const NameTableRow *table) {
 
 uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table) {
     if (text == nullptr || table == nullptr) return 0xFFFFFFFFu;
+    // Most rows differ in their first character: one comparison, no loop.
+    const char first = length != 0 ? text[0] : '\0';
     const NameTableRow *row = table;
     for (; row->name != nullptr; ++row) {
-        if (TextSpells(text, length, row->name)) return row->value;
+        if (row->name[0] == first && TextSpells(text, length, row->name)) return row->value;
     }
     return row->value;
 }
