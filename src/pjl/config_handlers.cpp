@@ -1,6 +1,4 @@
 // Answers to "@PJL INFO CONFIG": installed options, memory and the punch unit.
-#include <string.h>
-
 #include "decimal_number.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
@@ -12,13 +10,13 @@ namespace {
 constexpr uint32_t kMaxPunchNames = kPunchSlots;
 
 struct PunchNames {
-    char name[kMaxPunchNames][kReplyTokenSize];
+    ReplyWord name[kMaxPunchNames];
     uint32_t count;
 };
 
 bool IsCollected(const PunchNames &names, const char *keyword) {
     for (uint32_t i = 0; i < names.count; ++i) {
-        if (strcmp(names.name[i], keyword) == 0) return true;
+        if (WordIs(names.name[i], keyword)) return true;
     }
     return false;
 }
@@ -56,27 +54,27 @@ uint32_t HandleOptionReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
 }
 
 uint32_t HandleMemory(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
-    ReplyToken bytes;
-    const uint32_t result = ReadToken(tokenizer, &bytes);
+    ReplyWord bytes;
+    const uint32_t result = ReadWord(tokenizer, &bytes);
     if (result == 0 && bytes.kind == TOKEN_KEY_VALUE) {
-        record->dwMemoryKB = static_cast<uint32_t>(DecimalNumber(bytes.text) / 1024);
+        record->dwMemoryKB = static_cast<uint32_t>(DecimalNumber(bytes.text, bytes.text + bytes.length) / 1024);
     }
     return result;
 }
 
 uint32_t HandlePunch(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
-    ReplyToken token;
-    uint32_t result = ReadToken(tokenizer, &token);
+    ReplyWord token;
+    uint32_t result = ReadWord(tokenizer, &token);
     if (result != 0) return result;
     if (token.kind != TOKEN_BRACKET_FIRST) return PAT_ERROR_INVALID_PARAMETER;
-    const uint32_t wanted = static_cast<uint32_t>(DecimalNumber(token.text));
+    const uint32_t wanted = static_cast<uint32_t>(DecimalNumber(token.text, token.text + token.length));
     if (wanted > kMaxPunchNames) return PAT_ERROR_INVALID_PARAMETER;
     PunchNames names;
     names.count = 0;
     while (names.count < wanted && token.kind != TOKEN_END) {
-        result = ReadToken(tokenizer, &token);
+        result = ReadWord(tokenizer, &token);
         if (result != 0) return result;
-        if (token.kind == TOKEN_ITEM) strcpy(names.name[names.count++], token.text);
+        if (token.kind == TOKEN_ITEM) names.name[names.count++] = token;
     }
     const PunchRow *row = FindPunchRow(names);
     return row != nullptr ? AppendOption(record, row->optionId) : 0;

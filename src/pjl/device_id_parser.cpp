@@ -1,7 +1,5 @@
 #include "device_id_parser.h"
 
-#include <string.h>
-
 #include "common/family_codes.h"
 #include "common/fixed_text.h"
 #include "decimal_number.h"
@@ -10,36 +8,50 @@
 
 namespace {
 
-constexpr uint32_t kFieldSize = 256;  // a key or a whole value, NUL included
-constexpr uint32_t kPieceSize = 30;   // a status code, the state number
+constexpr uint32_t kFieldLength = 255;  // of a key or a whole value; the rest is cut off
+constexpr uint32_t kPieceLength = 29;   // of a status code, the state number
 
 struct DeviceIdText {
     const char *limit;
     PrnInfoEx *record;
 };
 
-const char *SkipValue(const DeviceIdText &text, const char *p) {
-    char value[kFieldSize];
-    return SplitField(p, text.limit, value, sizeof value, ";");
+FieldPlace Field(const DeviceIdText &text, const char *p, char delimiter) {
+    return FindField(p, text.limit, kFieldLength, delimiter);
 }
 
+int32_t NumberIn(const FieldPlace &field) { return DecimalNumber(field.begin, field.begin + field.length); }
+
+// A key of three characters as one number, so the known keys are told apart
+// by one switch; any other key gives 0.
+constexpr uint32_t KeyCode(const char *key, uint32_t length) {
+    if (length != 3) return 0;
+    return static_cast<uint32_t>(static_cast<uint8_t>(key[0])) | static_cast<uint32_t>(static_cast<uint8_t>(key[1])) << 8 |
+           static_cast<uint32_t>(static_cast<uint8_t>(key[2])) << 16;
+}
+
+constexpr uint32_t KeyCode(const char (&key)[4]) { return KeyCode(key, 3); }
+
+const char *SkipValue(const DeviceIdText &text, const char *p) { return Field(text, p, ';').next; }
+
 // Appends one engine-status item per code; true when one is error-class.
-bool AppendEngineStatusCodes(PrnInfoEx *record, const char *codes) {
+bool AppendEngineStatusCodes(PrnInfoEx *record, const FieldPlace &codes) {
+    const char *end = codes.begin + codes.length;
     bool hasError = false;
-    for (const char *p = codes; *p != '\0';) {
-        char piece[kPieceSize];
-        p = SplitField(p, piece, sizeof piece, "/");
-        if (piece[0] == '\0') continue;
-        const uint32_t code = static_cast<uint32_t>(DecimalNumber(piece));
+    for (const char *p = codes.begin; p < end;) {
+        const FieldPlace piece = FindField(p, end, kPieceLength, '/');
+        p = piece.next;
+        if (piece.length == 0) continue;
+        const uint32_t code = static_cast<uint32_t>(NumberIn(piece));
         if (AddEngineStatus(record, code) == nullptr) continue;  // a code the record cannot hold is dropped
         if (!hasError) hasError = IsErrorClassStatus(code) != 0;
     }
     return hasError;
 }
 
-void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText) {
+void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText, size_t length) {
     for (PatEngineStatusItem *item = record->pEngineStatus; item != nullptr; item = item->pNext) {
-        CopyTextCut(item->szText, statusText);
+        CopyTextCut(item->szText, statusText, length);
     }
 }
 
@@ -48,19 +60,17 @@ void SetEngineStatusTexts(PrnInfoEx *record, const char *statusText) {
 const char *ReadStatusField(const DeviceIdText &text, const char *p) {
     PrnInfoEx *record = text.record;
     ClearItemList(record, RecordList::kEngineStatus);
-    char codes[kFieldSize];
-    const char *afterCodes = SplitField(p, text.limit, codes, sizeof codes, ",");
+    const FieldPlace codes = Field(text, p, ',');
     const bool hasError = AppendEngineStatusCodes(record, codes);
 
-    char rest[kFieldSize];
-    const char *next = SplitField(afterCodes, text.limit, rest, sizeof rest, ";");
-    char state[kPieceSize];
-    const char *statusText = SplitField(rest, state, sizeof state, ",");
-    record->bState = static_cast<uint8_t>(DecimalNumber(state));
+    const FieldPlace rest = Field(text, codes.next, ';');
+    const char *restEnd = rest.begin + rest.length;
+    const FieldPlace state = FindField(rest.begin, restEnd, kPieceLength, ',');
+    record->bState = static_cast<uint8_t>(NumberIn(state));
     record->bStateNotOne = record->bState != 1 ? 1 : 0;
     record->bHasError = hasError ? 1 : 0;
-    if (*statusText != '\0') SetEngineStatusTexts(record, statusText);
-    return next;
+    if (state.next != restEnd) SetEngineStatusTexts(record, state.next, static_cast<size_t>(restEnd - state.next));
+    return rest.next;
 }
 
 // "KTQ:counter/supply values;".  This family defines no supply ids, so the
@@ -69,22 +79,20 @@ const char *ReadCounterField(const DeviceIdText &text, const char *p) {
     PrnInfoEx *record = text.record;
     ClearItemList(record, RecordList::kCounterInfo);
     ClearItemList(record, RecordList::kSupplyInfo);
-    char counter[kFieldSize];
-    p = SplitField(p, text.limit, counter, sizeof counter, "/");
+    const FieldPlace counter = Field(text, p, '/');
     auto *item = reinterpret_cast<PatCounterItem *>(AllocItem(kCounterItemSize));
     if (item != nullptr) {
         item->wId = kCounterTotal;
-        item->dwValue = static_cast<uint32_t>(DecimalNumber(counter));
+        item->dwValue = static_cast<uint32_t>(NumberIn(counter));
         AppendItem(record, RecordList::kCounterInfo, reinterpret_cast<PatItem *>(item));
     }
-    return SkipValue(text, p);
+    return SkipValue(text, counter.next);
 }
 
 const char *ReadTextField(const DeviceIdText &text, const char *p, RecordText field, bool *stored) {
-    char value[kFieldSize];
-    p = SplitField(p, text.limit, value, sizeof value, ";");
-    *stored = SetStringItem(text.record, field, value) == PAT_OK;
-    return p;
+    const FieldPlace value = Field(text, p, ';');
+    *stored = SetStringItem(text.record, field, value.begin, value.length) == PAT_OK;
+    return value.next;
 }
 
 const char *ReadModelField(const DeviceIdText &text, const char *p) {
@@ -101,27 +109,33 @@ uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record)
     uint32_t result = 0;
     const char *p = deviceId;
     do {
-        char key[kFieldSize];
-        p = SplitField(p, text.limit, key, sizeof key, ":");
+        const FieldPlace key = Field(text, p, ':');
+        p = key.next;
         bool stored = true;
-        if (strcmp(key, "MFG") == 0) {
+        switch (KeyCode(key.begin, key.length)) {
+        case KeyCode("MFG"):
             p = ReadTextField(text, p, RecordText::kMakerName, &stored);
             result = stored ? 0 : PAT_ERROR_NOT_ENOUGH_MEMORY;
-        } else if (strcmp(key, "MDL") == 0) {
+            break;
+        case KeyCode("MDL"):
             p = ReadModelField(text, p);
             result = 0;
-        } else if (strcmp(key, "DES") == 0) {
+            break;
+        case KeyCode("DES"):
             p = ReadTextField(text, p, RecordText::kDescription, &stored);
             result = stored ? 0 : PAT_ERROR_NOT_ENOUGH_MEMORY;
-        } else if (strcmp(key, "STS") == 0) {
+            break;
+        case KeyCode("STS"):
             p = ReadStatusField(text, p);
             result = 0;
-        } else if (strcmp(key, "KTQ") == 0) {
+            break;
+        case KeyCode("KTQ"):
             p = ReadCounterField(text, p);
             result = 0;
-        } else {
+            break;
+        default:
             p = SkipValue(text, p);
         }
-    } while (!AtTextEnd(p, text.limit) && result == 0);
+    } while (p < text.limit && result == 0);
     return result;
 }

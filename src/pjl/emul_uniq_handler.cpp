@@ -1,7 +1,5 @@
 // The answer to "@PJL INFO ZEMA": the emulation-specific item with wId 15,
 // created on first use and afterwards overwritten key by key.
-#include <string.h>
-
 #include "common/family_codes.h"
 #include "common/fixed_text.h"
 #include "prninfo/record.h"
@@ -21,13 +19,13 @@ PatEmulUniqItem *FindOrAppendZemaItem(PrnInfoEx *record) {
     return reinterpret_cast<PatEmulUniqItem *>(item);
 }
 
-void StoreSetting(PatEmulUniqItem *item, const char *key, const char *value) {
-    if (strcmp(key, "MEMORYUSAGE") == 0) {
-        item->dwMemoryMode = LookupName(value, kMemoryUsageNames);
-    } else if (strcmp(key, "OTHER") == 0) {
-        CopyTextCut(item->szOtherInfo, value);
-    } else if (strcmp(key, "IMAGEROTATION") == 0) {
-        item->dwRotation = LookupName(value, kImageRotationNames);
+void StoreSetting(PatEmulUniqItem *item, const ReplyWord &key, const ReplyWord &value) {
+    if (WordIs(key, "MEMORYUSAGE")) {
+        item->dwMemoryMode = LookupName(value.text, value.length, kMemoryUsageIndex);
+    } else if (WordIs(key, "OTHER")) {
+        CopyTextCut(item->szOtherInfo, value.text, value.length);
+    } else if (WordIs(key, "IMAGEROTATION")) {
+        item->dwRotation = LookupName(value.text, value.length, kImageRotationIndex);
     }
 }
 
@@ -36,16 +34,16 @@ void StoreSetting(PatEmulUniqItem *item, const char *key, const char *value) {
 uint32_t HandleEmulUniqInfo(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     PatEmulUniqItem *item = FindOrAppendZemaItem(record);
     if (item == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    ReplyToken last;
+    ReplyWord last;
     do {
-        ReplyToken key;
-        uint32_t result = ReadToken(tokenizer, &key);
+        ReplyWord key;
+        uint32_t result = ReadWord(tokenizer, &key);
         if (result != 0) return result;
         last = key;
         if (key.kind != TOKEN_KEY) continue;
-        result = ReadToken(tokenizer, &last);
+        result = ReadWord(tokenizer, &last);
         if (result != 0) return result;
-        StoreSetting(item, key.text, last.text);
+        StoreSetting(item, key, last);
     } while (last.kind != TOKEN_FORM_FEED && last.kind != TOKEN_END);
     return 0;
 }

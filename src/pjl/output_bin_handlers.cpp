@@ -1,6 +1,4 @@
 // Answers to "@PJL INFO OUTBINSTATUS": the list is rebuilt from the answer.
-#include <string.h>
-
 #include "common/family_codes.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
@@ -8,9 +6,9 @@
 
 namespace {
 
-uint16_t BinState(const char *value) {
-    if (strcmp(value, "PAPEREXIST") == 0) return PAT_BIN_STATE_PAPER_PRESENT;
-    if (strcmp(value, "FULL") == 0) return PAT_BIN_STATE_FULL;
+uint16_t BinState(const ReplyWord &value) {
+    if (WordIs(value, "PAPEREXIST")) return PAT_BIN_STATE_PAPER_PRESENT;
+    if (WordIs(value, "FULL")) return PAT_BIN_STATE_FULL;
     return PAT_BIN_STATE_READY;  // "READY" and anything unknown
 }
 
@@ -21,9 +19,9 @@ uint32_t HandleOutputBin(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t 
     auto *bin = reinterpret_cast<PatOutBinItem *>(AllocItem(kOutBinItemSize));
     if (bin == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
     bin->wId = static_cast<uint16_t>(binId);
-    ReplyToken state;
-    const uint32_t result = ReadToken(tokenizer, &state);
-    if (result == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state.text);
+    ReplyWord state;
+    const uint32_t result = ReadWord(tokenizer, &state);
+    if (result == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state);
     AppendItem(record, RecordList::kOutBinInfo, reinterpret_cast<PatItem *>(bin));
     return result;
 }

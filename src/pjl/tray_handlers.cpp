@@ -1,7 +1,5 @@
 // Answers about input trays.  The tray is found or added before its answer
 // is read, so an answer about a tray the record did not list adds it.
-#include <string.h>
-
 #include "prninfo/record.h"
 #include "decimal_number.h"
 #include "reply_handlers.h"
@@ -17,13 +15,13 @@ PatTrayItem *FindOrAddTray(PrnInfoEx *record, uint32_t trayId) {
 
 // Finds or adds the tray, reads the answer and stores its code in one field.
 uint32_t StoreTrayCode(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId, uint16_t PatTrayItem::*field,
-                       const NameTableRow *names) {
+                       const IndexedNames &names) {
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    ReplyToken answer;
+    ReplyWord answer;
     const uint32_t result = ReadAnswer(tokenizer, &answer);
     if (result != 0) return result;
-    tray->*field = static_cast<uint16_t>(LookupName(answer.text, names));
+    tray->*field = static_cast<uint16_t>(LookupName(answer.text, answer.length, names));
     return 0;
 }
 
@@ -32,10 +30,10 @@ uint32_t StoreTrayCode(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t tr
 uint32_t HandleTrayLock(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    ReplyToken answer;
+    ReplyWord answer;
     const uint32_t result = ReadAnswer(tokenizer, &answer);
     if (result != 0) return result;
-    if (strcmp(answer.text, "LOCKED") == 0) {
+    if (WordIs(answer, "LOCKED")) {
         tray->dwFlags |= PAT_TRAY_FLAG_LOCKED;
     } else {
         tray->dwFlags &= ~PAT_TRAY_FLAG_LOCKED;
@@ -44,15 +42,15 @@ uint32_t HandleTrayLock(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t t
 }
 
 uint32_t HandleTrayPaperSize(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wPaperSize, kPaperSizeNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wPaperSize, kPaperSizeIndex);
 }
 
 uint32_t HandleTrayPaperLevel(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wLevel, kPaperLevelNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wLevel, kPaperLevelIndex);
 }
 
 uint32_t HandleTrayMedia(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t trayId) {
-    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wMediaType, kMediaTypeNames);
+    return StoreTrayCode(tokenizer, record, trayId, &PatTrayItem::wMediaType, kMediaTypeIndex);
 }
 
 uint32_t HandleTrayPresent(ReplyTokenizer *, PrnInfoEx *record, uint32_t trayId) {
@@ -62,10 +60,10 @@ uint32_t HandleTrayPresent(ReplyTokenizer *, PrnInfoEx *record, uint32_t trayId)
 // The print-tray bits are only ever set: a tray keeps the bit of an earlier
 // answer until the host clears it.
 uint32_t HandlePrintTray(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t flagBit) {
-    ReplyToken answer;
+    ReplyWord answer;
     const uint32_t result = ReadAnswer(tokenizer, &answer);
     if (result != 0) return result;
-    const uint16_t trayId = static_cast<uint16_t>(LookupName(answer.text, kPrintTrayNames));
+    const uint16_t trayId = static_cast<uint16_t>(LookupName(answer.text, answer.length, kPrintTrayIndex));
     if (trayId == kTrayNone) return 0;
     PatTrayItem *tray = FindOrAddTray(record, trayId);
     if (tray == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
@@ -76,10 +74,10 @@ uint32_t HandlePrintTray(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t 
 // The tray list survives a count equal to the trays it holds; otherwise it is
 // rebuilt from the items that follow (the tray-present rows add them).
 uint32_t HandleTrayCount(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
-    ReplyToken count;
-    const uint32_t result = ReadToken(tokenizer, &count);
+    ReplyWord count;
+    const uint32_t result = ReadWord(tokenizer, &count);
     if (result != 0) return result;
     if (count.kind != TOKEN_BRACKET_FIRST) return PAT_ERROR_INVALID_PARAMETER;
-    if (static_cast<uint32_t>(DecimalNumber(count.text)) != record->nTrayInfo) ClearItemList(record, RecordList::kTrayInfo);
+    if (static_cast<uint32_t>(DecimalNumber(count.text, count.text + count.length)) != record->nTrayInfo) ClearItemList(record, RecordList::kTrayInfo);
     return 0;
 }

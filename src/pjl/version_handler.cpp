@@ -1,9 +1,7 @@
 // The "VERSION" list of the configuration: the firmware version and the
 // loaded emulations with theirs.
-#include <string.h>
-
-#include "common/fixed_text.h"
 #include "decimal_number.h"
+#include "common/fixed_text.h"
 #include "prninfo/record.h"
 #include "reply_handlers.h"
 #include "reply_name_tables.h"
@@ -13,18 +11,18 @@ namespace {
 
 constexpr size_t kEmulationVersionLength = 15;
 
-void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
-    const uint32_t code = LookupName(name, kEmulationNames);
+void StoreVersion(PrnInfoEx *record, const ReplyWord &name, const ReplyWord &version) {
+    const uint32_t code = LookupName(name.text, name.length, kEmulationIndex);
     if (code == kSystemFirmwareCode) {
-        SetStringItem(record, RecordText::kSYSVersion, version);
+        SetStringItem(record, RecordText::kSYSVersion, version.text, version.length);
         return;
     }
     auto *emulation = reinterpret_cast<PatLoadedEmulItem *>(AllocItem(kLoadedEmulItemSize));
     if (emulation == nullptr) return;
     emulation->wId = static_cast<uint16_t>(code);
-    CopyTextCut(emulation->szVersion, kEmulationVersionLength + 1, version);
+    CopyTextCut(emulation->szVersion, kEmulationVersionLength + 1, version.text, version.length);
     AppendItem(record, RecordList::kLoadedEmul, reinterpret_cast<PatItem *>(emulation));
-    KeepEmulationVersionText(record, emulation->wId, version);  // a text that cannot be kept stays as it was
+    KeepEmulationVersionText(record, emulation->wId, version.text, version.length);  // a text that cannot be kept stays as it was
 }
 
 }  // namespace
@@ -33,23 +31,23 @@ void StoreVersion(PrnInfoEx *record, const char *name, const char *version) {
 // counts.  A negative count, taken unsigned, reads on to the end of the reply.
 uint32_t HandleVersions(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     ClearItemList(record, RecordList::kLoadedEmul);
-    ReplyToken last;
-    uint32_t result = ReadToken(tokenizer, &last);
+    ReplyWord last;
+    uint32_t result = ReadWord(tokenizer, &last);
     if (result != 0) return result;
     if (last.kind != TOKEN_BRACKET_FIRST) return 0;
-    const uint32_t announced = static_cast<uint32_t>(DecimalNumber(last.text));
+    const uint32_t announced = static_cast<uint32_t>(DecimalNumber(last.text, last.text + last.length));
     if (announced == 0) return 0;
     uint32_t read = 0;
     do {
         if (last.kind == TOKEN_END) return result;
-        ReplyToken name;
-        result = ReadToken(tokenizer, &name);
+        ReplyWord name;
+        result = ReadWord(tokenizer, &name);
         if (result != 0) return result;
         last = name;
         if (name.kind != TOKEN_ITEM) continue;
         ++read;
-        result = ReadToken(tokenizer, &last);
-        if (result == 0 && last.kind == TOKEN_ITEM_VALUE) StoreVersion(record, name.text, last.text);
+        result = ReadWord(tokenizer, &last);
+        if (result == 0 && last.kind == TOKEN_ITEM_VALUE) StoreVersion(record, name, last);
     } while (read < announced);
     return result;
 }

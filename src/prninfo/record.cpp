@@ -78,12 +78,17 @@ uint32_t CheckRecordLists(const PrnInfoEx *record) {
 
 uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text) {
     if (text == nullptr) return PAT_ERROR_INVALID_PARAMETER;
-    const size_t size = strlen(text) + 1;
+    return SetStringItem(record, field, text, strlen(text));
+}
+
+uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text, size_t length) {
+    if (text == nullptr) return PAT_ERROR_INVALID_PARAMETER;
     // The copy is made before the old text is released, so a record whose
     // update failed for lack of memory still holds its previous text.
-    auto *copy = static_cast<char *>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(size)));
+    auto *copy = static_cast<char *>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(length + 1)));
     if (copy == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
-    memcpy(copy, text, size);
+    memcpy(copy, text, length);
+    copy[length] = '\0';
     auto **slot = reinterpret_cast<char **>(reinterpret_cast<uint8_t *>(record) +
                                             kTextFields[static_cast<uint32_t>(field)]);
     if (*slot != nullptr) GlobalFree(*slot);
@@ -93,8 +98,13 @@ uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text) {
 
 uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version) {
     if (version == nullptr) return PAT_OK;
-    if (emulationId == kEmulationMainProgram) return SetStringItem(record, RecordText::kMainProgVersion, version);
-    if (emulationId == kEmulationKms) return SetStringItem(record, RecordText::kKMSVersion, version);
+    return KeepEmulationVersionText(record, emulationId, version, strlen(version));
+}
+
+uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version, size_t length) {
+    if (version == nullptr) return PAT_OK;
+    if (emulationId == kEmulationMainProgram) return SetStringItem(record, RecordText::kMainProgVersion, version, length);
+    if (emulationId == kEmulationKms) return SetStringItem(record, RecordText::kKMSVersion, version, length);
     return PAT_OK;
 }
 
@@ -141,14 +151,18 @@ PatItem *FindItemById(PatItem *first, uint32_t id) {
     return nullptr;
 }
 
+// One walk both looks for the item and finds the link a new one goes into.
 PatItem *FindOrAddItem(PatItem **headField, uint32_t itemSize, uint32_t id, uint32_t *countField) {
     const uint16_t key = static_cast<uint16_t>(id);
-    PatItem *found = FindItemById(*headField, key);
-    if (found != nullptr) return found;
+    PatItem **link = headField;
+    for (PatItem *item = *headField; item != nullptr; item = item->pNext) {
+        if (item->wId == key) return item;
+        link = &item->pNext;
+    }
     PatItem *item = AllocItem(itemSize);
     if (item == nullptr) return nullptr;
     item->wId = key;
-    *headField = AppendToChain(*headField, item);
+    *link = item;
     ++*countField;
     return item;
 }
@@ -191,10 +205,17 @@ int HasAnyDeviceInfo(const PrnInfoEx *record, const uint16_t *optionIds, uint32_
 // ---- Name tables: keyword vocabularies ended by a row carrying the default ---
 
 uint32_t LookupName(const char *text, const NameTableRow *table) {
+    if (text == nullptr) return 0xFFFFFFFFu;
+    return LookupName(text, static_cast<uint32_t>(strlen(text)), table);
+}
+
+uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table) {
     if (text == nullptr || table == nullptr) return 0xFFFFFFFFu;
+    // Most rows differ in their first character: one comparison, no loop.
+    const char first = length != 0 ? text[0] : '\0';
     const NameTableRow *row = table;
     for (; row->name != nullptr; ++row) {
-        if (strcmp(row->name, text) == 0) return row->value;
+        if (row->name[0] == first && TextSpells(text, length, row->name)) return row->value;
     }
     return row->value;
 }

@@ -8,6 +8,7 @@
 // checks the record version; the exports that accept a record do.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include "pat.h"
@@ -67,10 +68,14 @@ void ClearItemList(PrnInfoEx *record, RecordList list);
 // for a null text; PAT_ERROR_NOT_ENOUGH_MEMORY when the copy cannot be made.
 // On failure the old text stays.
 uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text);
+// The same for the `length` characters at `text`, which hold no NUL.
+uint32_t SetStringItem(PrnInfoEx *record, RecordText field, const char *text, size_t length);
 // The firmware versions of the main program (emulation kEmulationMainProgram)
 // and of the KMS (kEmulationKms) are also kept as the record's texts; other
 // emulations and a null version leave the record alone.  As SetStringItem.
 uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version);
+// The same for the `length` characters at `version`, which hold no NUL.
+uint32_t KeepEmulationVersionText(PrnInfoEx *record, uint16_t emulationId, const char *version, size_t length);
 
 // Host chains are checked before they are followed: every walk below assumes
 // a chain that ends, so an export checks the lists it reads or changes first.
@@ -97,7 +102,21 @@ PatItem *AllocItem(uint32_t itemSize);
 void FreeItemChain(PatItem *first);
 PatItem *AppendToChain(PatItem *first, PatItem *item);
 
+// The value of the first row in table order whose name is `text`, or the
+// table's default; 0xFFFFFFFF for a null text or table.
 uint32_t LookupName(const char *text, const NameTableRow *table);
+// The same for the `length` characters at `text`, which hold no NUL.
+uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table);
+
+// Whether the `length` characters at `text` (no NUL among them) spell the
+// NUL-ended `name`.  A name is read no further than its first difference, so
+// most rows of a table cost one comparison, where strcmp costs a call.
+inline bool TextSpells(const char *text, uint32_t length, const char *name) {
+    for (uint32_t i = 0; i < length; ++i) {
+        if (name[i] != text[i]) return false;
+    }
+    return name[length] == '\0';
+}
 
 // The record's model index for a model name: kUnknownModelIndex for any
 // name, as this family has no model table a host could index.

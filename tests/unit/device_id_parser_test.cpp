@@ -38,39 +38,44 @@ std::vector<Status> EngineStatus(const PrnInfoEx &record) {
 
 std::string Text(const char *text) { return text == nullptr ? "(null)" : text; }
 
-TEST(SplitField, CutsAtDelimitersAndAtCapacity) {
+TEST(FindField, CutsAtTheDelimiterAndAtTheMaximumLength) {
     struct Case {
         const char *source;
-        uint32_t capacity;
-        const char *delimiters;
+        uint32_t maxLength;
+        char delimiter;
         const char *field;
         size_t next;  // offset of the returned position
     };
     const Case cases[] = {
-        {"MFG:Maker;", 256, ":", "MFG", 4},
-        {"ABCDE", 3, "", "AB", 3},    // stops full at "C", skips it
-        {"ABCDE", 256, ":", "ABCDE", 5},  // the end is not passed
-        {"", 256, ";", "", 0},
-        {";X", 256, ";", "", 1},
-        {"A,B/C", 256, "/,", "A", 2},
-        {"AB", 1, ":", "", 1},
+        {"MFG:Maker;", 255, ':', "MFG", 4},
+        {"ABCDE", 2, ':', "AB", 3},      // stops full at "C", skips it
+        {"AB:DE", 2, ':', "AB", 3},      // full at the delimiter: it is the one skipped
+        {"ABCDE", 255, ':', "ABCDE", 5},  // the end is not passed
+        {"ABC", 3, ':', "ABC", 3},       // full at the end
+        {"", 255, ';', "", 0},
+        {";X", 255, ';', "", 1},
+        {"A,B/C", 255, '/', "A,B", 4},
+        {"AB", 0, ':', "", 1},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " capacity " << c.capacity);
-        char buffer[256];
-        memset(buffer, 'x', sizeof buffer);
-        EXPECT_EQ(SplitField(c.source, buffer, c.capacity, c.delimiters) - c.source, static_cast<ptrdiff_t>(c.next));
-        EXPECT_STREQ(buffer, c.field);
+        SCOPED_TRACE(testing::Message() << c.source << " max " << c.maxLength);
+        // The text without its terminator, so a read past it shows under ASan.
+        const std::vector<char> bytes(c.source, c.source + strlen(c.source));
+        const char *begin = bytes.data();
+        const FieldPlace field = FindField(begin, begin + bytes.size(), c.maxLength, c.delimiter);
+        EXPECT_EQ(std::string(field.begin, field.length), c.field);
+        EXPECT_EQ(field.next - begin, static_cast<ptrdiff_t>(c.next));
     }
 }
 
-TEST(SplitField, LimitEndsTheTextWithoutATerminator) {
+TEST(FindField, LimitEndsTheTextWithoutATerminator) {
     const char bytes[6] = {'A', 'B', 'C', ';', 'D', 'E'};
-    char buffer[16];
-    EXPECT_EQ(SplitField(bytes, bytes + 2, buffer, sizeof buffer, ";"), bytes + 2);
-    EXPECT_STREQ(buffer, "AB");
-    EXPECT_EQ(SplitField(bytes + 4, bytes + 6, buffer, sizeof buffer, ";"), bytes + 6);
-    EXPECT_STREQ(buffer, "DE");
+    FieldPlace field = FindField(bytes, bytes + 2, 255, ';');
+    EXPECT_EQ(std::string(field.begin, field.length), "AB");
+    EXPECT_EQ(field.next, bytes + 2);
+    field = FindField(bytes + 4, bytes + 6, 255, ';');
+    EXPECT_EQ(std::string(field.begin, field.length), "DE");
+    EXPECT_EQ(field.next, bytes + 6);
 }
 
 class DeviceId : public testing::Test {

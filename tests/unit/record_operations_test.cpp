@@ -3,6 +3,7 @@
 #include <stddef.h>
 #include <string.h>
 
+#include <string>
 #include <type_traits>
 
 #include "platform/platform.h"
@@ -283,7 +284,14 @@ TEST(NameTable, LookupIsExactCaseSensitiveFirstMatchWithDefault) {
         {"TRAY1", 1}, {"TRAY2", 2}, {"tray1", 0xFFFF}, {"TRAY", 0xFFFF},
         {"TRAY12", 0xFFFF}, {"", 7}, {nullptr, 0xFFFFFFFF},
     };
-    for (const Case &c : cases) EXPECT_EQ(LookupName(c.text, table), c.value) << (c.text ? c.text : "(null)");
+    for (const Case &c : cases) {
+        EXPECT_EQ(LookupName(c.text, table), c.value) << (c.text ? c.text : "(null)");
+        if (c.text == nullptr) continue;
+        // The same characters read in place, followed by more that are not theirs.
+        const std::string followed = std::string(c.text) + "1X";
+        EXPECT_EQ(LookupName(followed.c_str(), static_cast<uint32_t>(strlen(c.text)), table), c.value) << c.text;
+    }
+    EXPECT_EQ(LookupName(nullptr, 0, table), 0xFFFFFFFFu);
 
     const NameTableRow onlyDefault[] = {{nullptr, 42}};
     EXPECT_EQ(LookupName("anything", onlyDefault), 42u);
