@@ -4,29 +4,22 @@
 
 namespace {
 
-// Where the dispatcher stands in the reply: the word numbers of its five
-// fields (command, argument, key, item, value) as one key of the index, each
-// field's word as a buffer of the handlers' size would keep it
-// (reply_reading.h).
-struct DispatchContext {
-    uint32_t key;
-    uint32_t strangers;  // a bit (1 << field) for each field holding no row's word
-};
+// Where the dispatcher stands in the reply is one key of the index
+// (DispatchKey): the word numbers of its five fields, each field's word as a
+// buffer of the handlers' size would keep it (reply_reading.h).  A field that
+// holds no row's word (kStrangerWord) makes a key no row has.
 
-// Sets a field to the token's word.
+// The key with a field set to the token's word.
 template <uint32_t kField>
-inline void SetField(DispatchContext *context, const TokenPlace &token, const DispatchWords &words) {
+inline uint32_t WithField(uint32_t key, const TokenPlace &token, const DispatchWords &words) {
     const uint32_t number = words.NumberOf(token.begin, KeptLength(token, kReplyTokenSize - 1));
-    context->key = (context->key & ~(kStrangerWord << FieldShift(kField))) | number << FieldShift(kField);
-    context->strangers = (context->strangers & ~(1u << kField)) | static_cast<uint32_t>(number == kStrangerWord)
-                                                                     << kField;
+    return (key & ~(kStrangerWord << FieldShift(kField))) | number << FieldShift(kField);
 }
 
-// Empties the fields after `kField`.
+// The key with the fields after `kField` emptied.
 template <uint32_t kField>
-inline void ClearFieldsAfter(DispatchContext *context) {
-    context->key &= ~((1u << FieldShift(kField)) - 1);
-    context->strangers &= (2u << kField) - 1;
+constexpr uint32_t WithoutFieldsAfter(uint32_t key) {
+    return key & ~((1u << FieldShift(kField)) - 1);
 }
 
 // The kinds of token that change the context.
@@ -37,27 +30,23 @@ constexpr bool ChangesContext(int32_t kind) {
     return static_cast<uint32_t>(kind) < 32 && (kContextKinds >> kind & 1) != 0;
 }
 
-// Takes a token of kContextKinds into the context; true when a field was
-// set and every field holds a row's word, so rows may match.  A field that
-// holds no row's word matches no row: the index is not consulted then.
-inline bool UpdateContext(DispatchContext *context, const TokenPlace &token, const DispatchWords &words) {
+// Takes a token of kContextKinds into the key; true when a field was set, so
+// rows may match.
+inline bool UpdateContext(uint32_t *key, const TokenPlace &token, const DispatchWords &words) {
     switch (token.kind) {
-        case TOKEN_COMMAND:
-            ClearFieldsAfter<kCommandField>(context);
-            SetField<kCommandField>(context, token, words);
-            break;
-        case TOKEN_ARGUMENT: SetField<kArgumentField>(context, token, words); break;
-        case TOKEN_KEY: SetField<kKeyField>(context, token, words); break;
-        case TOKEN_ITEM: SetField<kItemField>(context, token, words); break;
-        case TOKEN_ITEM_VALUE: SetField<kValueField>(context, token, words); break;
-        default: ClearFieldsAfter<kKeyField>(context); return false;  // TOKEN_LINE_END
+        case TOKEN_COMMAND: *key = WithField<kCommandField>(WithoutFieldsAfter<kCommandField>(*key), token, words); break;
+        case TOKEN_ARGUMENT: *key = WithField<kArgumentField>(*key, token, words); break;
+        case TOKEN_KEY: *key = WithField<kKeyField>(*key, token, words); break;
+        case TOKEN_ITEM: *key = WithField<kItemField>(*key, token, words); break;
+        case TOKEN_ITEM_VALUE: *key = WithField<kValueField>(*key, token, words); break;
+        default: *key = WithoutFieldsAfter<kKeyField>(*key); return false;  // TOKEN_LINE_END
     }
-    return context->strangers == 0;
+    return true;
 }
 
 // Calls the rows' handlers in turn.  A handler's error does not stop the
 // reading (the reply goes on to its end), so its result is not looked at.
-void CallRows(const DispatchRows &rows, ReplyTokenizer *tokenizer, PrnInfoEx *record) {
+inline void CallRows(const DispatchRows &rows, ReplyTokenizer *tokenizer, PrnInfoEx *record) {
     for (const DispatchRow *const *row = rows.begin; row != rows.end; ++row) {
         (*row)->handler(tokenizer, record, (*row)->parameter);
     }
@@ -85,7 +74,7 @@ TokenSpan NextSpan(ReplyTokenizer *tokenizer, RecordedToken *ahead) {
 // Calls the rows with the tokenizer standing just after `token`: the
 // handlers read on from the span first, as replay, then from the text.  The
 // span is left after what they read, and the tokenizer after the span.
-void DispatchAfter(const DispatchRows &rows, const RecordedToken &token, TokenSpan *span, ReplyTokenizer *tokenizer,
+inline void DispatchAfter(const DispatchRows &rows, const RecordedToken &token, TokenSpan *span, ReplyTokenizer *tokenizer,
                    PrnInfoEx *record) {
     if (span->next == span->end) {
         CallRows(rows, tokenizer, record);
@@ -110,7 +99,7 @@ void DispatchAfter(const DispatchRows &rows, const RecordedToken &token, TokenSp
 
 void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchIndex &index,
                       const TokenRecording *recording) {
-    DispatchContext context{DispatchKey(kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord), 0};
+    uint32_t key = DispatchKey(kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord);
     ReplyTokenizer tokenizer;
     TokenizerInitReplay(&tokenizer, BoundText(reply, length), recording);
     RecordedToken ahead[kTokenReadAhead];
@@ -127,8 +116,8 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
             if (token.place.kind == TOKEN_END) return;
             continue;
         }
-        if (token.result == 0 && UpdateContext(&context, token.place, index.words)) {
-            const DispatchRows rows = index.RowsOf(context.key);
+        if (token.result == 0 && UpdateContext(&key, token.place, index.words)) {
+            const DispatchRows rows = index.RowsOf(key);
             if (rows.begin != rows.end) DispatchAfter(rows, token, &span, &tokenizer, record);
         }
     }
