@@ -4,81 +4,51 @@
 
 namespace {
 
-// One field of the context: a place in the reply, as a buffer of the
-// handlers' size would keep it (reply_reading.h), and the hash the dispatch
-// index is keyed by.
-struct ContextField {
-    const char *text;
-    uint32_t length;
-    uint32_t hash;
-};
+// Where the dispatcher stands in the reply is one key of the index
+// (DispatchKey): the word numbers of its five fields, each field's word as a
+// buffer of the handlers' size would keep it (reply_reading.h).  A field that
+// holds no row's word (kStrangerWord) makes a key no row has.
 
-// Where the dispatcher stands in the reply.
-struct DispatchContext {
-    ContextField command, argument, key, item, value;
-};
-
-void ClearField(ContextField *field) { *field = {"", 0, kEmptyFieldHash}; }
-
-void SetField(ContextField *field, const TokenPlace &token) {
-    field->text = token.begin;
-    field->length = KeptLength(token, kReplyTokenSize - 1);
-    field->hash = TextHash(field->text, field->length);
+// The key with a field set to the token's word.
+template <uint32_t kField>
+inline uint32_t WithField(uint32_t key, const TokenPlace &token, const DispatchWords &words) {
+    const uint32_t number = words.NumberOf(token.begin, KeptLength(token, kReplyTokenSize - 1));
+    return (key & ~(kStrangerWord << FieldShift(kField))) | number << FieldShift(kField);
 }
 
-void ClearContext(DispatchContext *context) {
-    ClearField(&context->command);
-    ClearField(&context->argument);
-    ClearField(&context->key);
-    ClearField(&context->item);
-    ClearField(&context->value);
+// The key with the fields after `kField` emptied.
+template <uint32_t kField>
+constexpr uint32_t WithoutFieldsAfter(uint32_t key) {
+    return key & ~((1u << FieldShift(kField)) - 1);
 }
 
-// Whether the row's string is the field's text.  A reply's text holds no NUL,
-// so the row's own NUL ends the loop at a difference before its end is passed.
-bool FieldIs(const ContextField &field, const char *rowText) {
-    for (uint32_t i = 0; i < field.length; ++i) {
-        if (rowText[i] != field.text[i]) return false;
-    }
-    return rowText[field.length] == '\0';
+// The kinds of token that change the context.
+constexpr uint32_t kContextKinds = 1u << TOKEN_COMMAND | 1u << TOKEN_ARGUMENT | 1u << TOKEN_KEY | 1u << TOKEN_ITEM |
+                                   1u << TOKEN_ITEM_VALUE | 1u << TOKEN_LINE_END;
+
+constexpr bool ChangesContext(int32_t kind) {
+    return static_cast<uint32_t>(kind) < 32 && (kContextKinds >> kind & 1) != 0;
 }
 
-bool RowMatches(const DispatchRow &row, const DispatchContext &context) {
-    return FieldIs(context.command, row.command) && FieldIs(context.argument, row.argument) &&
-           FieldIs(context.key, row.key) && FieldIs(context.item, row.item) && FieldIs(context.value, row.value);
-}
-
-// Calls every row that matches the context: the model table's rows in table
-// order, then the common table's, as the index keeps them.  A hash says which
-// rows may match; their strings decide.
-void Dispatch(const DispatchContext &context, ReplyTokenizer *tokenizer, PrnInfoEx *record,
-              const DispatchIndex &index) {
-    const uint32_t key = DispatchKey(context.command.hash, context.argument.hash, context.key.hash,
-                                     context.item.hash, context.value.hash);
-    const DispatchEntry *end = index.entries + index.count;
-    for (const DispatchEntry *entry = FirstEntryOfKey(index, key); entry != end && entry->key == key; ++entry) {
-        const DispatchRow &row = *entry->row;
-        if (RowMatches(row, context)) row.handler(tokenizer, record, row.parameter);
-    }
-}
-
-// Takes the token into the context; true when the context changed such that
-// the tables are to be consulted.
-bool UpdateContext(DispatchContext *context, const TokenPlace &token) {
+// Takes a token of kContextKinds into the key; true when a field was set, so
+// rows may match.
+inline bool UpdateContext(uint32_t *key, const TokenPlace &token, const DispatchWords &words) {
     switch (token.kind) {
-        case TOKEN_COMMAND:
-            ClearContext(context);
-            SetField(&context->command, token);
-            return true;
-        case TOKEN_ARGUMENT: SetField(&context->argument, token); return true;
-        case TOKEN_KEY: SetField(&context->key, token); return true;
-        case TOKEN_ITEM: SetField(&context->item, token); return true;
-        case TOKEN_ITEM_VALUE: SetField(&context->value, token); return true;
-        case TOKEN_LINE_END:
-            ClearField(&context->item);
-            ClearField(&context->value);
-            return false;
-        default: return false;
+        case TOKEN_COMMAND: *key = WithField<kCommandField>(WithoutFieldsAfter<kCommandField>(*key), token, words); break;
+        case TOKEN_ARGUMENT: *key = WithField<kArgumentField>(*key, token, words); break;
+        case TOKEN_KEY: *key = WithField<kKeyField>(*key, token, words); break;
+        case TOKEN_ITEM: *key = WithField<kItemField>(*key, token, words); break;
+        case TOKEN_ITEM_VALUE: *key = WithField<kValueField>(*key, token, words); break;
+        default: *key = WithoutFieldsAfter<kKeyField>(*key); return false;  // TOKEN_LINE_END
+    }
+    return true;
+}
+
+// Calls the rows' handlers in turn.  A handler's error does not stop the
+// reading (the reply goes on to its end), so its result is not looked at.
+inline void CallRows(const DispatchRows &rows, ReplyTokenizer *tokenizer, PrnInfoEx *record) {
+    for (const DispatchRow *const *row = rows.begin; row != rows.end; ++row) {
+        (*row)->handler(tokenizer, record, (*row)->parameter);
     }
 }
 
@@ -101,23 +71,27 @@ TokenSpan NextSpan(ReplyTokenizer *tokenizer, RecordedToken *ahead) {
     return span;
 }
 
-// Dispatch with the tokenizer standing just after `token`: the handlers read
-// on from the span first, as replay, then from the text.  The span is left
-// after what they read.
-void DispatchAfter(const DispatchContext &context, const RecordedToken &token, TokenSpan *span,
-                   ReplyTokenizer *tokenizer, PrnInfoEx *record, const DispatchIndex &index) {
+// Calls the rows with the tokenizer standing just after `token`: the
+// handlers read on from the span first, as replay, then from the text.  The
+// span is left after what they read, and the tokenizer after the span.
+inline void DispatchAfter(const DispatchRows &rows, const RecordedToken &token, TokenSpan *span, ReplyTokenizer *tokenizer,
+                   PrnInfoEx *record) {
     if (span->next == span->end) {
-        Dispatch(context, tokenizer, record, index);
+        CallRows(rows, tokenizer, record);
         return;
     }
-    const ReplyTokenizer after = *tokenizer;  // where the span ends
     tokenizer->cursor = token.cursor;
     tokenizer->state = token.state;
     tokenizer->replay = span->next;
     tokenizer->replayEnd = span->end;
-    Dispatch(context, tokenizer, record, index);
+    CallRows(rows, tokenizer, record);
     span->next = tokenizer->replay;
-    if (span->next != span->end) *tokenizer = after;
+    if (span->next != span->end) {
+        // Only the cursor and the state move as tokens are read: back to
+        // where the span ends.
+        tokenizer->cursor = span->end[-1].cursor;
+        tokenizer->state = span->end[-1].state;
+    }
     tokenizer->replay = tokenizer->replayEnd = nullptr;
 }
 
@@ -125,8 +99,7 @@ void DispatchAfter(const DispatchContext &context, const RecordedToken &token, T
 
 void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, const DispatchIndex &index,
                       const TokenRecording *recording) {
-    DispatchContext context;
-    ClearContext(&context);
+    uint32_t key = DispatchKey(kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord, kEmptyWord);
     ReplyTokenizer tokenizer;
     TokenizerInitReplay(&tokenizer, BoundText(reply, length), recording);
     RecordedToken ahead[kTokenReadAhead];
@@ -134,15 +107,18 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
     // A printer mixes blocks that break the grammar (empty answers, unsolicited
     // status) into its reply: the token of a grammar error is not taken, and
     // the tokenizer, back between commands, goes on from the next "@PJL".
-    // Every error leaves the cursor further on, so the loop ends.  The context
-    // points into the reply: the words are read in place, never copied.
+    // Every error leaves the cursor further on, so the loop ends.  The words
+    // are read in place, never copied.
     for (;;) {
         if (span.next == span.end) span = NextSpan(&tokenizer, ahead);
         const RecordedToken &token = *span.next++;
-        const bool broken = token.result != 0;
-        if (!broken && UpdateContext(&context, token.place)) {
-            DispatchAfter(context, token, &span, &tokenizer, record, index);
+        if (!ChangesContext(token.place.kind)) {
+            if (token.place.kind == TOKEN_END) return;
+            continue;
         }
-        if (token.place.kind == TOKEN_END) return;
+        if (token.result == 0 && UpdateContext(&key, token.place, index.words)) {
+            const DispatchRows rows = index.RowsOf(key);
+            if (rows.begin != rows.end) DispatchAfter(rows, token, &span, &tokenizer, record);
+        }
     }
 }

@@ -90,10 +90,7 @@ constexpr size_t kCommonRows = std::size(kCommonDispatchRows) - 1;
 static_assert(kCommonDispatchRows[kCommonRows].command == nullptr && kModelDispatchRows[kModelRows].command == nullptr,
               "each table ends with its sentinel row");
 
-constexpr auto kReplyDispatchEntries =
-    SortedDispatchEntries<kModelRows, kCommonRows>(kModelDispatchRows.data(), kCommonDispatchRows);
-
 }  // namespace
 
-const DispatchIndex kReplyDispatchIndex = {kReplyDispatchEntries.data(),
-                                           static_cast<uint32_t>(kReplyDispatchEntries.size())};
+constexpr DispatchIndex kReplyDispatchIndex =
+    BuildDispatchIndex(kModelDispatchRows.data(), kModelRows, kCommonDispatchRows, kCommonRows);

@@ -1,8 +1,12 @@
 // The dispatch index finds, for any context, exactly the rows the linear walk
-// of the model table and then the common table finds, in the same order.
+// of the model table and then the common table finds, in the same order; its
+// word numbers tell every row's word from every other text.
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "pjl/dispatch_index.h"
@@ -28,15 +32,36 @@ std::vector<const DispatchRow *> WalkTables(const Context &c) {
     return rows;
 }
 
+// The word number of `text`, read from a block of exactly its length (no NUL
+// after it), as a reply's field is: a read past it is an ASan error.
+uint32_t NumberOf(const std::string &text) {
+    const std::unique_ptr<char[]> block(new char[text.size() + 1]);
+    char *const field = block.get() + 1;  // an odd address, as a reply's words stand
+    memcpy(field, text.data(), text.size());
+    return kReplyDispatchIndex.words.NumberOf(field, static_cast<uint32_t>(text.size()));
+}
+
 std::vector<const DispatchRow *> LookUp(const Context &c) {
-    const uint32_t key =
-        DispatchKey(TextHash(c.command), TextHash(c.argument), TextHash(c.key), TextHash(c.item), TextHash(c.value));
-    std::vector<const DispatchRow *> rows;
-    const DispatchEntry *end = kReplyDispatchIndex.entries + kReplyDispatchIndex.count;
-    for (const DispatchEntry *e = FirstEntryOfKey(kReplyDispatchIndex, key); e != end && e->key == key; ++e) {
-        if (Matches(*e->row, c)) rows.push_back(e->row);
+    const uint32_t number[] = {NumberOf(c.command), NumberOf(c.argument), NumberOf(c.key), NumberOf(c.item),
+                               NumberOf(c.value)};
+    for (uint32_t n : number) {
+        if (n == kStrangerWord) return {};
     }
-    return rows;
+    const DispatchRows rows =
+        kReplyDispatchIndex.RowsOf(DispatchKey(number[0], number[1], number[2], number[3], number[4]));
+    return std::vector<const DispatchRow *>(rows.begin, rows.end);
+}
+
+std::set<std::string> RowWords() {
+    std::set<std::string> words;
+    for (const DispatchRow *table : {kModelDispatchTable, kCommonDispatchTable}) {
+        for (const DispatchRow *row = table; row->command != nullptr; ++row) {
+            for (const char *word : {row->command, row->argument, row->key, row->item, row->value}) {
+                if (*word != '\0') words.insert(word);
+            }
+        }
+    }
+    return words;
 }
 
 TEST(DispatchIndex, FindsWhatTheWalkFindsInItsOrder) {
@@ -46,10 +71,13 @@ TEST(DispatchIndex, FindsWhatTheWalkFindsInItsOrder) {
             contexts.push_back({row->command, row->argument, row->key, row->item, row->value});
         }
     }
-    // Contexts no row answers: a cleared context, a prefix, a value set.
+    // Contexts no row answers: a cleared context, a prefix, a value set, row
+    // words in the wrong fields.
     contexts.push_back({"", "", "", "", ""});
     contexts.push_back({"INFO", "CONFI", "", "", ""});
     contexts.push_back({"INFO", "CONFIG", "IN TRAYS", "INTRAY4", "A4"});
+    contexts.push_back({"INFO", "CONFIG", "INTRAY4", "IN TRAYS", ""});
+    contexts.push_back({"INQUIRE", "", "", "", ""});
     for (const Context &c : contexts) {
         SCOPED_TRACE(std::string(c.command) + "/" + c.argument + "/" + c.key + "/" + c.item + "/" + c.value);
         EXPECT_EQ(LookUp(c), WalkTables(c));
@@ -59,7 +87,36 @@ TEST(DispatchIndex, FindsWhatTheWalkFindsInItsOrder) {
     ASSERT_EQ(intray4.size(), 2u);
     EXPECT_EQ(intray4[0]->handler, HandleTrayPresent);
     EXPECT_EQ(intray4[1]->handler, HandleOption);
-    EXPECT_EQ(kReplyDispatchIndex.count, contexts.size() - 3);
+    EXPECT_EQ(kReplyDispatchIndex.rowCount, contexts.size() - 5);
+}
+
+// Every row word has a number of its own; a text that differs from one in a
+// single character anywhere, or is a character shorter or longer, has none.
+// The changed characters reach every piece a word is told apart by.
+TEST(DispatchIndex, NumbersExactlyTheRowWords) {
+    const std::set<std::string> words = RowWords();
+    std::set<uint32_t> numbers;
+    EXPECT_EQ(NumberOf(""), kEmptyWord);
+    for (const std::string &word : words) {
+        SCOPED_TRACE(word);
+        const uint32_t number = NumberOf(word);
+        EXPECT_NE(number, kEmptyWord);
+        EXPECT_NE(number, kStrangerWord);
+        numbers.insert(number);
+        std::vector<std::string> others = {word.substr(0, word.size() - 1), word + " ", "X" + word};
+        for (size_t at = 0; at < word.size(); ++at) {
+            others.push_back(word);
+            others.back()[at] = word[at] == 'X' ? 'Y' : 'X';
+        }
+        for (const std::string &other : others) {
+            if (other.empty() || words.count(other) != 0) continue;
+            EXPECT_EQ(NumberOf(other), kStrangerWord) << other;
+        }
+    }
+    EXPECT_EQ(numbers.size(), words.size());
+    EXPECT_EQ(kReplyDispatchIndex.words.count, words.size());
+    // The longest field a reply gives.
+    EXPECT_EQ(NumberOf(std::string(kLongestDispatchWord, 'A')), kStrangerWord);
 }
 
 }  // namespace
