@@ -22,26 +22,20 @@ constexpr uint32_t WithoutFieldsAfter(uint32_t key) {
     return key & ~((1u << FieldShift(kField)) - 1);
 }
 
-// The kinds of token that change the context.
-constexpr uint32_t kContextKinds = 1u << TOKEN_COMMAND | 1u << TOKEN_ARGUMENT | 1u << TOKEN_KEY | 1u << TOKEN_ITEM |
-                                   1u << TOKEN_ITEM_VALUE | 1u << TOKEN_LINE_END;
-
-constexpr bool ChangesContext(int32_t kind) {
-    return static_cast<uint32_t>(kind) < 32 && (kContextKinds >> kind & 1) != 0;
-}
-
-// Takes a token of kContextKinds into the key; true when a field was set, so
-// rows may match.
+// Takes a token into the key; true when a field was set, so rows may match.
+// Only these kinds change where the dispatcher stands.
 inline bool UpdateContext(uint32_t *key, const TokenPlace &token, const DispatchWords &words) {
     switch (token.kind) {
-        case TOKEN_COMMAND: *key = WithField<kCommandField>(WithoutFieldsAfter<kCommandField>(*key), token, words); break;
-        case TOKEN_ARGUMENT: *key = WithField<kArgumentField>(*key, token, words); break;
-        case TOKEN_KEY: *key = WithField<kKeyField>(*key, token, words); break;
-        case TOKEN_ITEM: *key = WithField<kItemField>(*key, token, words); break;
-        case TOKEN_ITEM_VALUE: *key = WithField<kValueField>(*key, token, words); break;
-        default: *key = WithoutFieldsAfter<kKeyField>(*key); return false;  // TOKEN_LINE_END
+        case TOKEN_COMMAND:
+            *key = WithField<kCommandField>(WithoutFieldsAfter<kCommandField>(*key), token, words);
+            return true;
+        case TOKEN_ARGUMENT: *key = WithField<kArgumentField>(*key, token, words); return true;
+        case TOKEN_KEY: *key = WithField<kKeyField>(*key, token, words); return true;
+        case TOKEN_ITEM: *key = WithField<kItemField>(*key, token, words); return true;
+        case TOKEN_ITEM_VALUE: *key = WithField<kValueField>(*key, token, words); return true;
+        case TOKEN_LINE_END: *key = WithoutFieldsAfter<kKeyField>(*key); return false;
+        default: return false;
     }
-    return true;
 }
 
 // Calls the rows' handlers in turn.  A handler's error does not stop the
@@ -112,13 +106,11 @@ void RunPjlDispatcher(const char *reply, uint32_t length, PrnInfoEx *record, con
     for (;;) {
         if (span.next == span.end) span = NextSpan(&tokenizer, ahead);
         const RecordedToken &token = *span.next++;
-        if (!ChangesContext(token.place.kind)) {
-            if (token.place.kind == TOKEN_END) return;
-            continue;
-        }
         if (token.result == 0 && UpdateContext(&key, token.place, index.words)) {
             const DispatchRows rows = index.RowsOf(key);
             if (rows.begin != rows.end) DispatchAfter(rows, token, &span, &tokenizer, record);
+        } else if (token.place.kind == TOKEN_END) {
+            return;  // clean or not, the end of the text ends the reading
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "pat.h"
 #include "prninfo/record.h"
 #include "reply_tokenizer.h"
 
@@ -39,5 +40,14 @@ inline bool WordIs(const ReplyWord &word, const char *name) { return TextSpells(
 
 // The line end of the echoed command line, then the answer line (a key):
 // PAT_OK, the tokenizer's error, or PAT_ERROR_INVALID_PARAMETER for a token
-// of another kind.
-uint32_t ReadAnswer(ReplyTokenizer *tokenizer, ReplyWord *answer);
+// of another kind.  The line end is only looked at, never kept.
+inline uint32_t ReadAnswer(ReplyTokenizer *tokenizer, ReplyWord *answer) {
+    TokenPlace lineEnd;
+    uint32_t result = TokenizerRead(tokenizer, &lineEnd);
+    answer->kind = lineEnd.kind;
+    if (result != 0) return result;
+    if (lineEnd.kind != TOKEN_LINE_END) return PAT_ERROR_INVALID_PARAMETER;
+    result = ReadWord(tokenizer, answer);
+    if (result != 0) return result;
+    return answer->kind == TOKEN_KEY ? 0 : PAT_ERROR_INVALID_PARAMETER;
+}

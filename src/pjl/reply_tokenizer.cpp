@@ -392,14 +392,7 @@ uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uin
                                         : Machine<false>::ReadRun(tokenizer, ahead + count, capacity - count));
 }
 
-uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
-    if (tokenizer->replay != tokenizer->replayEnd) {
-        const RecordedToken &recorded = *tokenizer->replay++;
-        *token = recorded.place;
-        tokenizer->cursor = recorded.cursor;
-        tokenizer->state = recorded.state;
-        return recorded.result;
-    }
+uint32_t TokenizerReadText(ReplyTokenizer *tokenizer, TokenPlace *token) {
     return tokenizer->nulEnded ? Machine<true>::ReadOne(tokenizer, token) : Machine<false>::ReadOne(tokenizer, token);
 }
 

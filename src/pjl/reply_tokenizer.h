@@ -117,10 +117,21 @@ constexpr uint32_t kTokenReadAhead = 32;
 // the machine's loads and stores of every token.
 uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity);
 
+// Reads the next token's place from the text itself (no replay).
+uint32_t TokenizerReadText(ReplyTokenizer *tokenizer, TokenPlace *token);
+
 // Reads the next token's place.  Returns PAT_OK, or PAT_ERROR_INVALID_DATA
 // when the text breaks the grammar (the state machine then waits for the next
-// "@PJL").
-uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token);
+// "@PJL").  Handlers mostly take their tokens from a replay: that path is
+// inline.
+inline uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
+    if (tokenizer->replay == tokenizer->replayEnd) return TokenizerReadText(tokenizer, token);
+    const RecordedToken &recorded = *tokenizer->replay++;
+    *token = recorded.place;
+    tokenizer->cursor = recorded.cursor;
+    tokenizer->state = recorded.state;
+    return recorded.result;
+}
 
 // How many of the token's characters a buffer of limit + 1 keeps: at most
 // limit, without the blanks that would end the copy.
