@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "common/family_vocabulary.h"
+#include "same_text.h"
 
 constexpr NameTableRow kPaperSizeNames[] = {
     {"A3", 5},           {"A4SRT", 9},        {"A4LONG", 8},       {"A5SRT", 13},       {"A5LONG", 12},
@@ -219,33 +220,13 @@ const IndexedNames kEmulationIndex = Indexed(kEmulationNameRows.data(), kEmulati
 const IndexedNames kMemoryUsageIndex = Indexed(kMemoryUsageNames, kMemoryUsageSlots);
 const IndexedNames kImageRotationIndex = Indexed(kImageRotationNames, kImageRotationSlots);
 
-namespace {
-
-// Whether the `length` characters at a and b are the same; both are that long.
-// Four at a time: the names are a few to twenty characters.
-bool SameCharacters(const char *a, const char *b, uint32_t length) {
-    uint32_t i = 0;
-    for (; i + 4 <= length; i += 4) {
-        uint32_t chunkA, chunkB;
-        memcpy(&chunkA, a + i, 4);
-        memcpy(&chunkB, b + i, 4);
-        if (chunkA != chunkB) return false;
-    }
-    for (; i < length; ++i) {
-        if (a[i] != b[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 uint32_t LookupName(const char *text, uint32_t length, const IndexedNames &names) {
     const uint32_t key = NameKey(text, length);
     for (uint32_t at = FirstSlot(key, names.slotMask); names.slots[at].row != 0; at = (at + 1) & names.slotMask) {
         // An equal key means an equal length, so the name has as many characters.
         if (names.slots[at].key != key) continue;
         const NameTableRow &row = names.rows[names.slots[at].row - 1];
-        if (SameCharacters(text, row.name, length)) return row.value;
+        if (SameText(text, row.name, length)) return row.value;
     }
     return names.defaultValue;
 }

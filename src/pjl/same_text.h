@@ -1,6 +1,6 @@
 // Comparing short texts in place, a machine word at a time: the words the
-// completeness check compares are about a dozen characters, and a call of
-// memcmp costs more than the comparison.
+// completeness check and the name lookups compare are about a dozen
+// characters, and a call of memcmp costs more than the comparison.
 #pragma once
 
 #include <stdint.h>

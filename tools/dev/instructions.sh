@@ -164,8 +164,8 @@ reply_row_name() {
 # ID read) and of the tokenizer alone, on the full-query reply and on 64 KB.
 reply_table() {
   local size bytes mode x86 i386col
-  printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' "Reading a reply" "bytes" "x86-64" "per byte" "i386" "per byte"
-  printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' "---" "---:" "---:" "---:" "---:" "---:"
+  printf '| %-50s | %6s | %14s | %8s | %14s | %8s |\n' "Reading a reply" "bytes" "x86-64" "per byte" "i386" "per byte"
+  printf '| %-50s | %6s | %14s | %8s | %14s | %8s |\n' "---" "---:" "---:" "---:" "---:" "---:"
   for size in 0 65536; do
     bytes=$("$READ64" "$size" 0 2>&1 | awk '/reply bytes/ {print $1}')
     for mode in call export tokens; do
@@ -179,7 +179,7 @@ reply_table() {
         i386n=$(grouped "$i386col")
         i386b=$(per_byte "$i386col" "$bytes")
       fi
-      printf '| %-40s | %6s | %14s | %8s | %14s | %8s |\n' \
+      printf '| %-50s | %6s | %14s | %8s | %14s | %8s |\n' \
         "$( [ "$size" = 0 ] && echo "full-query reply" || echo "64 KB reply"), $(reply_row_name "$mode")" \
         "$(grouped "$bytes")" "$(grouped "$x86")" "$(per_byte "$x86" "$bytes")" "$i386n" "$i386b"
     done
