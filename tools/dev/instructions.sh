@@ -98,6 +98,16 @@ instruction_table() {
   done < <("$BIN64" --list)
 }
 
+# count_difference PREFIX COUNTER: the count of PREFIX.2 (two calls) minus
+# that of PREFIX.1 (one call): callgrind out files, or qemu's counts.
+count_difference() {
+  if [ "$2" = callgrind ]; then
+    echo $(( $(ir "$1.2") - $(ir "$1.1") ))
+  else
+    echo $(( $(<"$1.2") - $(<"$1.1") ))
+  fi
+}
+
 # reply_count BINARY SIZE MODE COUNTER: instructions of one reading of a reply
 # (bench/centro_data_instructions.cpp; SIZE 0 is the full-query reply, MODE
 # "tokens" the tokenizer alone, "call" the whole export).
@@ -113,11 +123,7 @@ reply_count() {
     fi
   done
   wait
-  if [ "$counter" = callgrind ]; then
-    echo $(( $(ir "$tmp/reply.2") - $(ir "$tmp/reply.1") ))
-  else
-    echo $(( $(<"$tmp/reply.2") - $(<"$tmp/reply.1") ))
-  fi
+  count_difference "$tmp/reply" "$counter"
 }
 
 # window_count BINARY SIZE MODE COUNTER: instructions inside one call of the
@@ -143,11 +149,7 @@ window_count() {
     fi
   done
   wait
-  if [ "$counter" = callgrind ]; then
-    echo $(( $(ir "$tmp/window.2") - $(ir "$tmp/window.1") ))
-  else
-    echo $(( $(<"$tmp/window.2") - $(<"$tmp/window.1") ))
-  fi
+  count_difference "$tmp/window" "$counter"
 }
 
 per_byte() { awk -v n="$1" -v b="$2" 'BEGIN {printf "%.1f", n / b}'; }
