@@ -4,7 +4,7 @@
 
 #include "device_id.h"
 #include "pjl_answers.h"
-#include "poll_cycle.h"
+#include "library/poll_cycle.h"
 
 const PatExports kExports = LinkedExports();
 

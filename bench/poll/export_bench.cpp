@@ -4,7 +4,7 @@
 #include <string.h>
 
 #include "bench_printer.h"
-#include "record_status_tree.h"
+#include "library/record_status_tree.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "bench_printer.h"
-#include "info_trees.h"
-#include "library_calls.h"
-#include "poll_cycle.h"
-#include "record_status_tree.h"
+#include "library/info_trees.h"
+#include "library/library_calls.h"
+#include "library/poll_cycle.h"
+#include "library/record_status_tree.h"
 
 namespace {
 

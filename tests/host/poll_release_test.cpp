@@ -13,15 +13,15 @@
 #include <sstream>
 #include <thread>
 
-#include "commands.h"
+#include "commands/commands.h"
 #include "device_id.h"
-#include "full_report.h"
-#include "host_record.h"
-#include "linked_exports.h"
+#include "report/full_report.h"
+#include "library/host_record.h"
+#include "library/linked_exports.h"
 #include "pjl_answers.h"
 #include "platform/linux/heap_hooks.h"
-#include "poll_cycle.h"
-#include "record_from_state.h"
+#include "library/poll_cycle.h"
+#include "library/record_from_state.h"
 #include "sim_server.h"
 
 namespace {

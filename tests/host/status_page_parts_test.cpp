@@ -3,12 +3,12 @@
 // library (17 languages, the picture, nothing left alive).
 #include <gtest/gtest.h>
 
-#include "host_record.h"
-#include "linked_exports.h"
+#include "library/host_record.h"
+#include "library/linked_exports.h"
 #include "platform/linux/heap_hooks.h"
-#include "printer_view.h"
-#include "record_from_state.h"
-#include "status_page.h"
+#include "page/printer_view.h"
+#include "library/record_from_state.h"
+#include "page/status_page.h"
 
 namespace {
 

@@ -1,0 +1,46 @@
+// pathost: the reference host of the printer-model library.  It reaches
+// the library through its exports only, as any monitoring host does.
+#include <stdio.h>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "commands/commands.h"
+
+namespace {
+
+// The same bytes on every platform: no line-end translation on Windows.
+void UseBinaryOutput() {
+#if defined(_WIN32)
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    UseBinaryOutput();
+    HostOptions options;
+    std::string error;
+    if (!ParseHostOptions(argc, argv, &options, &error)) {
+        fprintf(stderr, "pathost: %s\n%s", error.c_str(), kHostUsage);
+        return kExitUsage;
+    }
+    if (options.help) {
+        fputs(kHostUsage, stdout);
+        return kExitDone;
+    }
+    PatExports exports;
+    if (!LoadPatExports(options.libraryPath, &exports, &error)) {
+        fprintf(stderr, "pathost: %s\n", error.c_str());
+        return kExitRefused;
+    }
+    if (options.command == "poll") return RunPoll(exports, options);
+    if (options.command == "watch") return RunWatch(exports, options);
+    if (options.command == "serve") return RunServe(exports, options);
+    if (options.command == "replay") return RunReplay(exports, options);
+    return RunStatus(exports, options);
+}

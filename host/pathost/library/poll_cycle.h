@@ -1,0 +1,33 @@
+// One question and answer between the host and the library: the query the
+// library builds for a record, and the reply tree that brings the printer's
+// answers back to the library with that query attached.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+
+#include "library/pat_exports.h"
+
+struct Query {
+    PatInfoNode *tree = nullptr;  // the library's query tree, owned by the host
+    std::string text;             // what to send; empty when nothing is asked in PJL
+    bool asksDeviceId = false;
+    int requests = 0;             // answers to wait for, each closed by a form feed
+};
+
+// Builds the query for the record and the item selection flags.  Returns 0
+// or the library's error.
+uint32_t BuildQuery(const PatExports &exports, PrnInfoEx *record, uint32_t flags, Query *query);
+
+// Hands the reply text and, when the query asked for it and one is given, the
+// device ID to the library with the query attached, and releases every tree.
+// Returns 0 or the library's error.
+uint32_t InterpretReply(const PatExports &exports, Query *query, const std::string &reply,
+                        const std::string *deviceId, PrnInfoEx *record);
+
+// Releases a query that is not going to be interpreted.
+void DiscardQuery(const PatExports &exports, Query *query);
+
+// The number of PJL requests in a query text.
+int CountRequests(const std::string &queryText);
