@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "commands/host_options.h"
+#include "library/poll_cycle.h"
 #include "library/host_record.h"
 #include "library/linked_exports.h"
 #include "printer_description.h"

@@ -1,42 +1,107 @@
 #include "commands/host_options.h"
 
+#include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+
+#include <variant>
 
 #include <cxxopts.hpp>
 
+#include "commands/commands.h"
 #include "library/text_encoding.h"
 
-const char kHostUsage[] =
-    "usage: pathost poll HOST[:PORT] [options]      poll a printer over raw TCP (port 9100)\n"
-    "       pathost watch HOST[:PORT]... [options]  poll printers every interval, print changes\n"
-    "       pathost serve HOST[:PORT]... [options]  poll printers every interval, show them on a web page\n"
-    "       pathost replay --reply FILE [options]   interpret a captured reply, offline\n"
-    "       pathost status --state FILE [options]   show the status of a described printer state\n"
-    "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]:9100);\n"
-    "usb:DEVICE in place of HOST[:PORT] names a USB printer port (Linux: usb:/dev/usb/lp0)\n"
-    "options (--opt VALUE or --opt=VALUE):\n"
-    "  --lang L[,L...]|all    languages of the names and texts (default EN)\n"
-    "  --source N             source type: 1, 2, 4, 8 or 0x8000, plus 0x80000000 for\n"
-    "                         the reduced status set (default 1)\n"
-    "  --flags N              item selection flags of the query (default 0xA051E)\n"
-    "  --device-id TEXT       the printer's IEEE 1284 device ID (default: asked by SNMP)\n"
-    "  --device-id-file FILE  the same, read from a file at every poll; watch, serve:\n"
-    "                         one for all printers, or given once per printer\n"
-    "  --community NAME       SNMP community (default public)\n"
-    "  --snmp-port N          SNMP UDP port (default 161)\n"
-    "  --snmp-version 1|2c    SNMP version (default 2c)\n"
-    "  --timeout SEC          wait this long for the printer, each step (default 5)\n"
-    "  --interval SEC         watch, serve: seconds between polls (default 10)\n"
-    "  --json                 watch: one JSON object per poll\n"
-    "  --port N               serve: the page's TCP port (default 8080; 0: any free one)\n"
-    "  --bind ADDR            serve: the address to serve on (default 127.0.0.1)\n"
-    "  --save-reply FILE      poll: keep the printer's reply for replay\n"
-    "  --picture FILE.png     draw the status picture\n"
-    "  --lib PATH             the library to load (default: next to pathost)\n"
-    "  --help                 this text\n"
-    "exit status: 0 done, 1 the library or a file refused, 2 usage, 3 no printer answered\n";
+const HostCommand kHostCommands[] = {
+    {"poll", "HOST[:PORT]", CommandTakes::OnePrinter, RunPoll, "poll a printer over raw TCP (port 9100)"},
+    {"watch", "HOST[:PORT]...", CommandTakes::Printers, RunWatch, "poll printers every interval, print changes"},
+    {"serve", "HOST[:PORT]...", CommandTakes::Printers, RunServe,
+     "poll printers every interval, show them on a web page"},
+    {"replay", "--reply FILE", CommandTakes::ReplyFile, RunReplay, "interpret a captured reply, offline"},
+    {"status", "--state FILE", CommandTakes::StateFile, RunStatus, "show the status of a described printer state"},
+    {nullptr, nullptr, CommandTakes::OnePrinter, nullptr, nullptr},
+};
 
 namespace {
+
+// How an option's value is read, checked and described when refused.
+enum class ValueKind {
+    Flag,         // no value
+    Text,         // any text
+    Address,      // a text that is not empty
+    TextList,     // each time it is given, one more text
+    Languages,    // L[,L...], or all
+    Number,       // 0 to 0xFFFFFFFF, decimal or 0x hex
+    Seconds,      // more than 0, at most the row's maximum
+    WholeNumber,  // digits, from the row's minimum to its maximum
+    SnmpVersion,  // 1 or 2c
+};
+
+// The field of HostOptions an option sets; its type goes with the kind.
+using OptionField = std::variant<bool HostOptions::*, std::string HostOptions::*,
+                                 std::vector<std::string> HostOptions::*, uint32_t HostOptions::*,
+                                 double HostOptions::*, int HostOptions::*>;
+
+struct HostOption {
+    const char *name;   // null ends the table
+    const char *value;  // the value as the usage names it; null for a flag
+    ValueKind kind;
+    OptionField field;
+    double minimum, maximum;      // Seconds (maximum only), WholeNumber
+    bool HostOptions::*alsoMarks; // set besides the field, or null
+    const char *help;   // the usage's lines for it; null: not listed
+};
+
+const HostOption kHostOptions[] = {
+    {"lang", "L[,L...]|all", ValueKind::Languages, &HostOptions::languages, 0, 0, nullptr,
+     "languages of the names and texts (default EN)"},
+    {"source", "N", ValueKind::Number, &HostOptions::sourceType, 0, 0, nullptr,
+     "source type: 1, 2, 4, 8 or 0x8000, plus 0x80000000 for\nthe reduced status set (default 1)"},
+    {"flags", "N", ValueKind::Number, &HostOptions::queryFlags, 0, 0, nullptr,
+     "item selection flags of the query (default 0xA051E)"},
+    {"device-id", "TEXT", ValueKind::Text, &HostOptions::deviceId, 0, 0, &HostOptions::deviceIdGiven,
+     "the printer's IEEE 1284 device ID (default: asked by SNMP)"},
+    {"device-id-file", "FILE", ValueKind::TextList, &HostOptions::deviceIdFiles, 0, 0, &HostOptions::deviceIdGiven,
+     "the same, read from a file at every poll; watch, serve:\none for all printers, or given once per printer"},
+    {"community", "NAME", ValueKind::Text, &HostOptions::community, 0, 0, nullptr,
+     "SNMP community (default public)"},
+    {"snmp-port", "N", ValueKind::WholeNumber, &HostOptions::snmpPort, 1, 65535, nullptr,
+     "SNMP UDP port (default 161)"},
+    {"snmp-version", "1|2c", ValueKind::SnmpVersion, &HostOptions::snmpVersion, 0, 0, nullptr,
+     "SNMP version (default 2c)"},
+    {"timeout", "SEC", ValueKind::Seconds, &HostOptions::timeoutSeconds, 0, 3600, nullptr,
+     "wait this long for the printer, each step (default 5)"},
+    {"interval", "SEC", ValueKind::Seconds, &HostOptions::intervalSeconds, 0, 86400, nullptr,
+     "watch, serve: seconds between polls (default 10)"},
+    {"json", nullptr, ValueKind::Flag, &HostOptions::json, 0, 0, nullptr, "watch: one JSON object per poll"},
+    {"port", "N", ValueKind::WholeNumber, &HostOptions::httpPort, 0, 65535, nullptr,
+     "serve: the page's TCP port (default 8080; 0: any free one)"},
+    {"bind", "ADDR", ValueKind::Address, &HostOptions::bindAddress, 0, 0, nullptr,
+     "serve: the address to serve on (default 127.0.0.1)"},
+    {"save-reply", "FILE", ValueKind::Text, &HostOptions::saveReplyPath, 0, 0, nullptr,
+     "poll: keep the printer's reply for replay"},
+    {"picture", "FILE.png", ValueKind::Text, &HostOptions::picturePath, 0, 0, nullptr, "draw the status picture"},
+    {"lib", "PATH", ValueKind::Text, &HostOptions::libraryPath, 0, 0, nullptr,
+     "the library to load (default: next to pathost)"},
+    {"help", nullptr, ValueKind::Flag, &HostOptions::help, 0, 0, nullptr, "this text"},
+    // Named in the commands' lines of the usage.
+    {"reply", "FILE", ValueKind::Text, &HostOptions::replyFile, 0, 0, nullptr, nullptr},
+    {"state", "FILE", ValueKind::Text, &HostOptions::stateFile, 0, 0, nullptr, nullptr},
+    // The old name of --flags.
+    {"query-flags", "N", ValueKind::Number, &HostOptions::queryFlags, 0, 0, nullptr, nullptr},
+    {nullptr, nullptr, ValueKind::Flag, &HostOptions::help, 0, 0, nullptr, nullptr},
+};
+
+// The positional words: the command and its printers.
+const char kWords[] = "words";
+// Where the usage's descriptions begin: after the commands' lines and the options' names.
+const size_t kCommandColumn = 40, kOptionColumn = 23;
+
+const HostOption *FindOption(const std::string &name) {
+    for (const HostOption *option = kHostOptions; option->name != nullptr; ++option) {
+        if (name == option->name) return option;
+    }
+    return nullptr;
+}
 
 bool ParseNumber(const std::string &text, uint32_t *value) {
     char *end = nullptr;
@@ -52,11 +117,11 @@ bool ParseSeconds(const std::string &text, double maximum, double *value) {
     return !text.empty() && *end == '\0' && *value > 0 && *value <= maximum;
 }
 
-bool ParsePort(const std::string &text, uint32_t lowest, int *port) {
+bool ParseWholeNumber(const std::string &text, double minimum, double maximum, int *value) {
     uint32_t number = 0;
     const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits || !ParseNumber(text, &number) || number < lowest || number > 65535) return false;
-    *port = static_cast<int>(number);
+    if (!digits || !ParseNumber(text, &number) || number < minimum || number > maximum) return false;
+    *value = static_cast<int>(number);
     return true;
 }
 
@@ -74,55 +139,64 @@ std::vector<std::string> Languages(const std::string &list) {
 }
 
 // Why a value is refused: what the option takes.
-std::string Expected(const std::string &option) {
-    if (option == "lang") return "a list of language names, or all";
-    if (option == "source" || option == "flags") return "a number from 0 to 0xFFFFFFFF (decimal or 0x hex)";
-    if (option == "timeout") return "seconds, more than 0 and at most 3600";
-    if (option == "interval") return "seconds, more than 0 and at most 86400";
-    if (option == "snmp-port") return "a whole number from 1 to 65535";
-    if (option == "port") return "a whole number from 0 to 65535";
-    if (option == "bind") return "an address";
-    if (option == "snmp-version") return "1 or 2c";
+std::string Expected(const HostOption &option) {
+    char text[96];
+    switch (option.kind) {
+        case ValueKind::Languages: return "a list of language names, or all";
+        case ValueKind::Number: return "a number from 0 to 0xFFFFFFFF (decimal or 0x hex)";
+        case ValueKind::Seconds:
+            snprintf(text, sizeof text, "seconds, more than 0 and at most %g", option.maximum);
+            return text;
+        case ValueKind::WholeNumber:
+            snprintf(text, sizeof text, "a whole number from %g to %g", option.minimum, option.maximum);
+            return text;
+        case ValueKind::Address: return "an address";
+        case ValueKind::SnmpVersion: return "1 or 2c";
+        case ValueKind::Flag:
+        case ValueKind::Text:
+        case ValueKind::TextList: break;
+    }
     return "a value";
 }
 
-bool ApplyValue(const std::string &option, const std::string &value, HostOptions *o) {
-    if (option == "lib") o->libraryPath = value;
-    else if (option == "lang") return !(o->languages = Languages(value)).empty();
-    else if (option == "source") return ParseNumber(value, &o->sourceType);
-    else if (option == "flags") return ParseNumber(value, &o->queryFlags);
-    else if (option == "timeout") return ParseSeconds(value, 3600, &o->timeoutSeconds);
-    else if (option == "interval") return ParseSeconds(value, 86400, &o->intervalSeconds);
-    else if (option == "snmp-port") return ParsePort(value, 1, &o->snmpPort);
-    else if (option == "port") return ParsePort(value, 0, &o->httpPort);
-    else if (option == "bind") return !(o->bindAddress = value).empty();
-    else if (option == "snmp-version") {
-        o->snmpVersion = value == "1" ? 1 : 2;
-        return value == "1" || value == "2c" || value == "2";
-    } else if (option == "community") o->community = value;
-    else if (option == "device-id") o->deviceId = value, o->deviceIdGiven = true;
-    else if (option == "device-id-file") o->deviceIdFiles.push_back(value), o->deviceIdGiven = true;
-    else if (option == "reply") o->replyFile = value;
-    else if (option == "state") o->stateFile = value;
-    else if (option == "picture") o->picturePath = value;
-    else if (option == "save-reply") o->saveReplyPath = value;
-    return true;
+// Puts the value into the option's field; false when it is refused.
+bool ApplyValue(const HostOption &option, const std::string &value, HostOptions *o) {
+    if (option.alsoMarks != nullptr) o->*option.alsoMarks = true;
+    switch (option.kind) {
+        case ValueKind::Flag: o->*std::get<bool HostOptions::*>(option.field) = true; return true;
+        case ValueKind::Text: o->*std::get<std::string HostOptions::*>(option.field) = value; return true;
+        case ValueKind::Address: return !(o->*std::get<std::string HostOptions::*>(option.field) = value).empty();
+        case ValueKind::TextList:
+            (o->*std::get<std::vector<std::string> HostOptions::*>(option.field)).push_back(value);
+            return true;
+        case ValueKind::Languages:
+            return !(o->*std::get<std::vector<std::string> HostOptions::*>(option.field) = Languages(value)).empty();
+        case ValueKind::Number: return ParseNumber(value, &(o->*std::get<uint32_t HostOptions::*>(option.field)));
+        case ValueKind::Seconds:
+            return ParseSeconds(value, option.maximum, &(o->*std::get<double HostOptions::*>(option.field)));
+        case ValueKind::WholeNumber:
+            return ParseWholeNumber(value, option.minimum, option.maximum,
+                                    &(o->*std::get<int HostOptions::*>(option.field)));
+        case ValueKind::SnmpVersion:
+            o->*std::get<int HostOptions::*>(option.field) = value == "1" ? 1 : 2;
+            return value == "1" || value == "2c" || value == "2";
+    }
+    return false;
 }
-
-const char *const kValueOptions[] = {"lib",       "lang",           "source",     "flags",     "timeout",
-                                     "interval",  "snmp-port",      "snmp-version", "community", "device-id",
-                                     "device-id-file", "reply",     "state",      "picture",   "save-reply",
-                                     "port",      "bind"};
 
 cxxopts::Options Parser() {
     cxxopts::Options parser("pathost");
     auto add = parser.add_options();
-    for (const char *name : kValueOptions) add(name, "", cxxopts::value<std::string>());
-    add("query-flags", "", cxxopts::value<std::string>());  // the old name of --flags
-    add("json", "");
-    add("help", "");
-    add("words", "", cxxopts::value<std::vector<std::string>>());
-    parser.parse_positional({"words"});
+    for (const HostOption *option = kHostOptions; option->name != nullptr; ++option) {
+        const char *help = option->help != nullptr ? option->help : "";
+        if (option->kind == ValueKind::Flag) {
+            add(option->name, help);
+        } else {
+            add(option->name, help, cxxopts::value<std::string>());
+        }
+    }
+    add(kWords, "", cxxopts::value<std::vector<std::string>>());
+    parser.parse_positional({kWords});
     return parser;
 }
 
@@ -137,27 +211,40 @@ std::string PlainQuotes(std::string text) {
     return text;
 }
 
-// The commands that poll a list of printers.
-bool TakesPrinterList(const std::string &command) { return command == "watch" || command == "serve"; }
+bool TakesPrinters(const HostCommand *command) {
+    return command != nullptr &&
+           (command->takes == CommandTakes::OnePrinter || command->takes == CommandTakes::Printers);
+}
 
 bool TakeWords(const std::vector<std::string> &words, HostOptions *o, std::string *error) {
     if (words.empty()) return true;
     o->command = words[0];
     o->printers.assign(words.begin() + 1, words.end());
     if (!o->printers.empty()) o->address = o->printers[0];
-    const size_t allowed = TakesPrinterList(o->command) ? o->printers.size() : o->command == "poll" ? 1 : 0;
+    const HostCommand *command = FindHostCommand(o->command);
+    const size_t allowed = !TakesPrinters(command)                       ? 0
+                           : command->takes == CommandTakes::OnePrinter ? 1
+                                                                        : o->printers.size();
     if (o->printers.size() > allowed) *error = "unexpected argument " + o->printers[allowed];
     return error->empty();
 }
 
+bool LacksWhatItTakes(const HostCommand &command, const HostOptions &o) {
+    switch (command.takes) {
+        case CommandTakes::OnePrinter:
+        case CommandTakes::Printers: return o.printers.empty();
+        case CommandTakes::ReplyFile: return o.replyFile.empty();
+        case CommandTakes::StateFile: return o.stateFile.empty();
+    }
+    return false;
+}
+
 bool CheckCommand(const HostOptions &o, std::string *error) {
-    if (o.command == "poll" && o.address.empty()) *error = "poll needs HOST[:PORT]";
-    else if (TakesPrinterList(o.command) && o.printers.empty()) *error = o.command + " needs HOST[:PORT]...";
-    else if (o.command == "replay" && o.replyFile.empty()) *error = "replay needs --reply FILE";
-    else if (o.command == "status" && o.stateFile.empty()) *error = "status needs --state FILE";
-    else if (o.command != "poll" && o.command != "watch" && o.command != "serve" && o.command != "replay" &&
-             o.command != "status") {
+    const HostCommand *command = FindHostCommand(o.command);
+    if (command == nullptr) {
         *error = o.command.empty() ? "no command given" : "unknown command " + o.command;
+    } else if (LacksWhatItTakes(*command, o)) {
+        *error = o.command + " needs " + command->arguments;
     } else if (o.deviceIdFiles.size() > 1 && o.deviceIdFiles.size() != o.printers.size()) {
         *error = "--device-id-file is given " + std::to_string(o.deviceIdFiles.size()) + " times for " +
                  std::to_string(o.printers.size()) + (o.printers.size() == 1 ? " printer" : " printers") +
@@ -166,7 +253,21 @@ bool CheckCommand(const HostOptions &o, std::string *error) {
     return error->empty();
 }
 
+// The text padded to the column, and each further line of `help` indented to it.
+std::string Described(const std::string &text, size_t column, const std::string &help) {
+    std::string line = text + std::string(text.size() < column ? column - text.size() : 1, ' ');
+    for (char c : help) line += c == '\n' ? "\n" + std::string(column + 2, ' ') : std::string(1, c);
+    return line + "\n";
+}
+
 }  // namespace
+
+const HostCommand *FindHostCommand(const std::string &name) {
+    for (const HostCommand *command = kHostCommands; command->name != nullptr; ++command) {
+        if (name == command->name) return command;
+    }
+    return nullptr;
+}
 
 std::string DeviceIdFileOf(const HostOptions &options, size_t index) {
     if (options.deviceIdFiles.empty()) return "";
@@ -182,18 +283,15 @@ bool ParseHostOptions(int argc, char **argv, HostOptions *o, std::string *error)
             o->help = true;
             return true;
         }
-        for (const cxxopts::KeyValue &option : result.arguments()) {
-            const std::string name = option.key() == "query-flags" ? "flags" : option.key();
-            if (name == "words") continue;
-            if (name == "json") {
-                o->json = true;
-            } else if (!ApplyValue(name, option.value(), o)) {
-                *error = "bad value for --" + option.key() + ": \"" + option.value() + "\" (" + Expected(name) +
+        for (const cxxopts::KeyValue &given : result.arguments()) {
+            const HostOption *option = FindOption(given.key());
+            if (option != nullptr && !ApplyValue(*option, given.value(), o)) {
+                *error = "bad value for --" + given.key() + ": \"" + given.value() + "\" (" + Expected(*option) +
                          " expected)";
                 return false;
             }
         }
-        if (result.count("words") != 0 && !TakeWords(result["words"].as<std::vector<std::string>>(), o, error)) {
+        if (result.count(kWords) != 0 && !TakeWords(result[kWords].as<std::vector<std::string>>(), o, error)) {
             return false;
         }
     } catch (const cxxopts::exceptions::exception &refusal) {
@@ -201,4 +299,23 @@ bool ParseHostOptions(int argc, char **argv, HostOptions *o, std::string *error)
         return false;
     }
     return CheckCommand(*o, error);
+}
+
+std::string HostUsage() {
+    std::string usage;
+    for (const HostCommand *command = kHostCommands; command->name != nullptr; ++command) {
+        const std::string line = std::string("pathost ") + command->name + " " + command->arguments + " [options]";
+        usage += (command == kHostCommands ? "usage: " : "       ") + Described(line, kCommandColumn, command->help);
+    }
+    usage +=
+        "HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]:9100);\n"
+        "usb:DEVICE in place of HOST[:PORT] names a USB printer port (Linux: usb:/dev/usb/lp0)\n"
+        "options (--opt VALUE or --opt=VALUE):\n";
+    for (const HostOption *option = kHostOptions; option->name != nullptr; ++option) {
+        if (option->help == nullptr) continue;
+        const std::string name = std::string("--") + option->name + (option->value != nullptr ? " " : "") +
+                                 (option->value != nullptr ? option->value : "");
+        usage += "  " + Described(name, kOptionColumn, option->help);
+    }
+    return usage + "exit status: 0 done, 1 the library or a file refused, 2 usage, 3 no printer answered\n";
 }

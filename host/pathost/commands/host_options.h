@@ -1,4 +1,6 @@
-// pathost's command line.
+// pathost's command line: what it was asked, and the tables of its commands
+// and options from which the parser, the checks, the messages and the usage
+// text are all made.
 #pragma once
 
 #include <stdint.h>
@@ -6,14 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "pat.h"
-
-// What a full poll asks for: state, configuration, trays, output bins,
-// emulations, identity, duplex option and engine status.
-const uint32_t kDefaultQueryFlags = PAT_ITEMS_STATE | PAT_ITEMS_CONFIGURATION | PAT_ITEMS_INPUT_TRAYS |
-                                    PAT_ITEMS_OUTPUT_BINS | PAT_ITEMS_EMULATIONS | PAT_ITEMS_IDENTITY |
-                                    PAT_ITEMS_DUPLEX_OPTION | PAT_ITEMS_ENGINE_STATUS;
-static_assert(kDefaultQueryFlags == 0x000A051Eu, "the default named in --help");
+#include "library/pat_exports.h"
+#include "library/poll_cycle.h"
 
 struct HostOptions {
     std::string command;       // poll, watch, serve, replay, status
@@ -42,6 +38,28 @@ struct HostOptions {
     bool help = false;         // --help: print the usage, nothing else
 };
 
+// What a command takes besides its options.
+enum class CommandTakes {
+    OnePrinter,    // HOST[:PORT]
+    Printers,      // HOST[:PORT]..., at least one
+    ReplyFile,     // --reply FILE
+    StateFile,     // --state FILE
+};
+
+struct HostCommand {
+    const char *name;       // null ends the table
+    const char *arguments;  // as the usage and the error messages show them
+    CommandTakes takes;
+    int (*run)(const PatExports &exports, const HostOptions &options);
+    const char *help;
+};
+
+// Every command, in the order of the usage text.
+extern const HostCommand kHostCommands[];
+
+// The command of that name, or null.
+const HostCommand *FindHostCommand(const std::string &name);
+
 // The --device-id-file of the printer at `index` of `printers`; empty when
 // none is given.
 std::string DeviceIdFileOf(const HostOptions &options, size_t index);
@@ -49,4 +67,5 @@ std::string DeviceIdFileOf(const HostOptions &options, size_t index);
 // Returns false with a message for anything a user could get wrong.
 bool ParseHostOptions(int argc, char **argv, HostOptions *options, std::string *error);
 
-extern const char kHostUsage[];
+// The usage text, made from the tables.
+std::string HostUsage();

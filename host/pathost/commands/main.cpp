@@ -26,11 +26,11 @@ int main(int argc, char **argv) {
     HostOptions options;
     std::string error;
     if (!ParseHostOptions(argc, argv, &options, &error)) {
-        fprintf(stderr, "pathost: %s\n%s", error.c_str(), kHostUsage);
+        fprintf(stderr, "pathost: %s\n%s", error.c_str(), HostUsage().c_str());
         return kExitUsage;
     }
     if (options.help) {
-        fputs(kHostUsage, stdout);
+        fputs(HostUsage().c_str(), stdout);
         return kExitDone;
     }
     PatExports exports;
@@ -38,9 +38,5 @@ int main(int argc, char **argv) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
-    if (options.command == "poll") return RunPoll(exports, options);
-    if (options.command == "watch") return RunWatch(exports, options);
-    if (options.command == "serve") return RunServe(exports, options);
-    if (options.command == "replay") return RunReplay(exports, options);
-    return RunStatus(exports, options);
+    return FindHostCommand(options.command)->run(exports, options);
 }

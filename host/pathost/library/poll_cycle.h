@@ -9,6 +9,13 @@
 
 #include "library/pat_exports.h"
 
+// What a full poll asks for: state, configuration, trays, output bins,
+// emulations, identity, duplex option and engine status.
+const uint32_t kDefaultQueryFlags = PAT_ITEMS_STATE | PAT_ITEMS_CONFIGURATION | PAT_ITEMS_INPUT_TRAYS |
+                                    PAT_ITEMS_OUTPUT_BINS | PAT_ITEMS_EMULATIONS | PAT_ITEMS_IDENTITY |
+                                    PAT_ITEMS_DUPLEX_OPTION | PAT_ITEMS_ENGINE_STATUS;
+static_assert(kDefaultQueryFlags == 0x000A051Eu, "the default named in --help");
+
 struct Query {
     PatInfoNode *tree = nullptr;  // the library's query tree, owned by the host
     std::string text;             // what to send; empty when nothing is asked in PJL
