@@ -6,29 +6,13 @@
 #include <windows.h>
 #endif
 
-namespace {
-
-template <typename Target, typename Source>
-void Set(Target *target, Source source) {
-    *target = reinterpret_cast<Target>(source);
-}
-
-}  // namespace
-
 PatExports LinkedExports() {
     PatExports e;
-    Set(&e.CreateBitmapInfo, PatCreateBitmapInfo);
-    Set(&e.DisposeBitmapInfo, PatDisposeBitmapInfo);
-    Set(&e.GetStatusString, PatGetStatusString);
-    Set(&e.GetDeviceName, PatGetDeviceName);
-    Set(&e.CreateQueryInfo, PatCreateQueryInfo);
-    Set(&e.SetCentroDataTo, PatSetCentroDataTo);
-    Set(&e.GetDllVersion, PatGetDllVersion);
-    Set(&e.GetPeripheralProfile, PatGetPeripheralProfile);
-    Set(&e.SetLocale, PatSetLocale);
-    Set(&e.LoadDIBitmap, PatLoadDIBitmap);
-    Set(&e.GetLastError, GetLastError);
-    Set(&e.GlobalAlloc, GlobalAlloc);
-    Set(&e.GlobalFree, GlobalFree);
+#define PAT_LINK_EXPORT(name) e.name = &::Pat##name;
+#define PAT_LINK_SYSTEM_CALL(name) e.name = reinterpret_cast<Pat##name##Call>(&::name);
+    PAT_HOST_EXPORTS(PAT_LINK_EXPORT)
+    PAT_HOST_SYSTEM_CALLS(PAT_LINK_SYSTEM_CALL)
+#undef PAT_LINK_EXPORT
+#undef PAT_LINK_SYSTEM_CALL
     return e;
 }

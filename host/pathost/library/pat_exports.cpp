@@ -23,7 +23,7 @@ void *LibrarySymbol(void *library, const char *name) {
 }
 
 // The heap and the last error belong to the system, not to the library.
-void *HeapSymbol(void *, const char *name) {
+void *SystemSymbol(void *, const char *name) {
     return reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name));
 }
 
@@ -48,7 +48,7 @@ void *OpenLibrary(const std::string &path) {
 
 void *LibrarySymbol(void *library, const char *name) { return dlsym(library, name); }
 
-void *HeapSymbol(void *library, const char *name) { return dlsym(library, name); }
+void *SystemSymbol(void *library, const char *name) { return dlsym(library, name); }
 
 std::string LoadFailure() {
     const char *why = dlerror();
@@ -58,10 +58,10 @@ std::string LoadFailure() {
 #endif
 
 template <typename Function>
-bool Resolve(void *(*lookup)(void *, const char *), void *library, const char *name, Function *function,
+bool Resolve(void *(*lookup)(void *, const char *), void *library, const std::string &name, Function *function,
              std::string *error) {
-    *function = reinterpret_cast<Function>(lookup(library, name));
-    if (*function == nullptr) *error = std::string("the library has no export ") + name;
+    *function = reinterpret_cast<Function>(lookup(library, name.c_str()));
+    if (*function == nullptr) *error = "the library has no export " + name;
     return *function != nullptr;
 }
 
@@ -82,17 +82,9 @@ bool LoadPatExports(const std::string &path, PatExports *exports, std::string *e
         return false;
     }
     PatExports &e = *exports;
-    return Resolve(LibrarySymbol, library, "PatCreateBitmapInfo", &e.CreateBitmapInfo, error) &&
-           Resolve(LibrarySymbol, library, "PatDisposeBitmapInfo", &e.DisposeBitmapInfo, error) &&
-           Resolve(LibrarySymbol, library, "PatGetStatusString", &e.GetStatusString, error) &&
-           Resolve(LibrarySymbol, library, "PatGetDeviceName", &e.GetDeviceName, error) &&
-           Resolve(LibrarySymbol, library, "PatCreateQueryInfo", &e.CreateQueryInfo, error) &&
-           Resolve(LibrarySymbol, library, "PatSetCentroDataTo", &e.SetCentroDataTo, error) &&
-           Resolve(LibrarySymbol, library, "PatGetDllVersion", &e.GetDllVersion, error) &&
-           Resolve(LibrarySymbol, library, "PatGetPeripheralProfile", &e.GetPeripheralProfile, error) &&
-           Resolve(LibrarySymbol, library, "PatSetLocale", &e.SetLocale, error) &&
-           Resolve(LibrarySymbol, library, "PatLoadDIBitmap", &e.LoadDIBitmap, error) &&
-           Resolve(HeapSymbol, library, "GetLastError", &e.GetLastError, error) &&
-           Resolve(HeapSymbol, library, "GlobalAlloc", &e.GlobalAlloc, error) &&
-           Resolve(HeapSymbol, library, "GlobalFree", &e.GlobalFree, error);
+#define PAT_RESOLVE_EXPORT(name) &&Resolve(LibrarySymbol, library, "Pat" #name, &e.name, error)
+#define PAT_RESOLVE_SYSTEM_CALL(name) &&Resolve(SystemSymbol, library, #name, &e.name, error)
+    return true PAT_HOST_EXPORTS(PAT_RESOLVE_EXPORT) PAT_HOST_SYSTEM_CALLS(PAT_RESOLVE_SYSTEM_CALL);
+#undef PAT_RESOLVE_EXPORT
+#undef PAT_RESOLVE_SYSTEM_CALL
 }

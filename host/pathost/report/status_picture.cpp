@@ -38,8 +38,7 @@ bool Draw(const PatExports &exports, const PatBitmapInfo *info, std::string *png
 
 bool ComposeStatusPicture(const PatExports &exports, uint32_t sourceType, PatInfoNode *statusTree,
                           std::vector<std::string> *layers, std::string *png, std::string *problem) {
-    auto *info = static_cast<PatBitmapInfo *>(
-        exports.CreateBitmapInfo(sourceType, statusTree, PAT_STATUS_INTERFACE_VERSION));
+    PatBitmapInfo *info = exports.CreateBitmapInfo(sourceType, statusTree, PAT_STATUS_INTERFACE_VERSION);
     if (info == nullptr) {
         *problem = "PatCreateBitmapInfo failed: " + DescribeLibraryError(exports.GetLastError());
         return false;
