@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "commands/commands.h"
+#include "base/host_files.h"
 #include "commands/host_options.h"
 #include "printer/kernel_device_id.h"
 #include "library/poll_cycle.h"

@@ -274,6 +274,36 @@ std::string DeviceIdFileOf(const HostOptions &options, size_t index) {
     return options.deviceIdFiles.size() == 1 ? options.deviceIdFiles[0] : options.deviceIdFiles.at(index);
 }
 
+PollSettings PollSettingsOf(const HostOptions &options, size_t index) {
+    PollSettings settings;
+    settings.queryFlags = options.queryFlags;
+    settings.transport.timeoutSeconds = options.timeoutSeconds;
+    settings.transport.snmpPort = options.snmpPort;
+    settings.transport.community = options.community;
+    settings.transport.snmpVersion = options.snmpVersion;
+    settings.deviceIdGiven = options.deviceIdGiven;
+    settings.deviceId = options.deviceId;
+    settings.deviceIdFile = DeviceIdFileOf(options, index);
+    return settings;
+}
+
+ReportSettings ReportSettingsOf(const HostOptions &options) {
+    ReportSettings settings;
+    settings.languages = options.languages;
+    settings.sourceType = options.sourceType;
+    settings.picturePath = options.picturePath;
+    return settings;
+}
+
+PageSettings PageSettingsOf(const HostOptions &options) {
+    PageSettings settings;
+    settings.language = options.languages.at(0);
+    settings.intervalSeconds = options.intervalSeconds;
+    settings.port = options.httpPort;
+    settings.bindAddress = options.bindAddress;
+    return settings;
+}
+
 bool ParseHostOptions(int argc, char **argv, HostOptions *o, std::string *error) {
     error->clear();
     try {

@@ -10,6 +10,9 @@
 
 #include "library/pat_exports.h"
 #include "library/poll_cycle.h"
+#include "page/status_server.h"
+#include "printer/printer_poll.h"
+#include "report/full_report.h"
 
 struct HostOptions {
     std::string command;       // poll, watch, serve, replay, status
@@ -63,6 +66,12 @@ const HostCommand *FindHostCommand(const std::string &name);
 // The --device-id-file of the printer at `index` of `printers`; empty when
 // none is given.
 std::string DeviceIdFileOf(const HostOptions &options, size_t index);
+
+// What the wings below take of the command line: the poll of the printer at
+// `index` of `printers`, the report, the page.
+PollSettings PollSettingsOf(const HostOptions &options, size_t index);
+ReportSettings ReportSettingsOf(const HostOptions &options);
+PageSettings PageSettingsOf(const HostOptions &options);
 
 // Returns false with a message for anything a user could get wrong.
 bool ParseHostOptions(int argc, char **argv, HostOptions *options, std::string *error);

@@ -8,6 +8,7 @@
 #endif
 
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include <chrono>
 #include <thread>
 
-#include "commands/commands.h"
+#include "commands/exit_codes.h"
+#include "printer/device_ids.h"
 
 namespace {
 
@@ -20,15 +21,15 @@ void RequestStop(int) { stopRequested = 1; }
 bool OpenPrinters(const PatExports &exports, const HostOptions &options,
                   std::vector<std::unique_ptr<PrinterPoll>> *printers, int *status) {
     for (size_t i = 0; i < options.printers.size(); ++i) {
-        std::unique_ptr<PrinterPoll> poll(new PrinterPoll(exports, options, i));
-        if (!poll->addressValid) {
+        std::unique_ptr<PrinterPoll> poll(new PrinterPoll(exports, options.printers[i], PollSettingsOf(options, i)));
+        if (!poll->transport) {
             fprintf(stderr, "pathost: bad printer address \"%s\" (HOST, HOST:PORT or [IPv6]:PORT)\n",
                     options.printers[i].c_str());
             *status = kExitUsage;
             return false;
         }
         std::string error;
-        if (!LoadDeviceId(options, poll->deviceIdFile, &poll->givenDeviceId, &error)) {
+        if (!LoadDeviceId(options.deviceId, poll->settings.deviceIdFile, &poll->givenDeviceId, &error)) {
             fprintf(stderr, "pathost: %s\n", error.c_str());
             *status = kExitRefused;
             return false;

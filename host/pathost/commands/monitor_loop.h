@@ -1,6 +1,6 @@
-// What the monitoring commands (watch, serve) share: their printers, a
+// What the polling commands share: their printers (poll, watch, serve), a
 // fresh record for every poll, and the end of their loop on SIGINT or
-// SIGTERM.
+// SIGTERM (watch, serve).
 #pragma once
 
 #include <memory>

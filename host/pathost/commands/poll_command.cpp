@@ -1,30 +1,34 @@
 // pathost poll: the whole status poll of one printer, and its report.
 #include <stdio.h>
 
-#include <algorithm>
+#include <memory>
+#include <vector>
 
+#include "base/host_files.h"
 #include "commands/commands.h"
-#include "report/full_report.h"
+#include "commands/exit_codes.h"
+#include "commands/monitor_loop.h"
 #include "library/host_record.h"
 #include "printer/printer_poll.h"
+#include "report/full_report.h"
 
 namespace {
 
-int Finish(PrinterPoll &s, PollOutcome outcome, PrnInfoEx *record) {
-    const long answers = std::count(s.replies.begin(), s.replies.end(), '\f');
-    fprintf(stderr, "pathost: %s: %d %s, %ld answers, %u bytes\n", s.printer.c_str(), s.queries,
-            s.queries == 1 ? "query" : "queries", answers, static_cast<unsigned>(s.replies.size()));
-    if (!s.options.saveReplyPath.empty() && !WriteWholeFile(s.options.saveReplyPath, s.replies)) {
-        fprintf(stderr, "pathost: %s: cannot be written\n", s.options.saveReplyPath.c_str());
+int Finish(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnInfoEx *record) {
+    fprintf(stderr, "pathost: %s: %d %s, %d answers, %u bytes\n", s.printer.c_str(), s.queries,
+            s.queries == 1 ? "query" : "queries", CountAnswers(s.replies), static_cast<unsigned>(s.replies.size()));
+    if (!options.saveReplyPath.empty() && !WriteWholeFile(options.saveReplyPath, s.replies)) {
+        fprintf(stderr, "pathost: %s: cannot be written\n", options.saveReplyPath.c_str());
     }
+    const ReportSettings report = ReportSettingsOf(options);
     switch (outcome) {
         case PollOutcome::Refused: return kExitRefused;
         case PollOutcome::Interpreted:
-            return PrintPolledPrinter(s.exports, s.options, record, stdout) ? kExitDone : kExitRefused;
+            return PrintPolledPrinter(s.exports, report, record, stdout) ? kExitDone : kExitRefused;
         case PollOutcome::NoPrinter:
             // What a monitor shows for a printer that does not answer.
             record->bNoResponse = 1;
-            PrintPolledPrinter(s.exports, s.options, record, stdout);
+            PrintPolledPrinter(s.exports, report, record, stdout);
             return kExitNoPrinter;
     }
     return kExitRefused;
@@ -33,20 +37,12 @@ int Finish(PrinterPoll &s, PollOutcome outcome, PrnInfoEx *record) {
 }  // namespace
 
 int RunPoll(const PatExports &exports, const HostOptions &options) {
-    PrinterPoll s(exports, options, 0);
-    if (!s.addressValid) {
-        fprintf(stderr, "pathost: bad printer address \"%s\" (HOST, HOST:PORT or [IPv6]:PORT)\n",
-                options.address.c_str());
-        return kExitUsage;
-    }
-    std::string error;
-    if (!LoadDeviceId(options, s.deviceIdFile, &s.givenDeviceId, &error)) {
-        fprintf(stderr, "pathost: %s\n", error.c_str());
-        return kExitRefused;
-    }
+    std::vector<std::unique_ptr<PrinterPoll>> printers;
+    int status = kExitDone;
+    if (!OpenPrinters(exports, options, &printers, &status)) return status;
     PrnInfoEx record = EmptyRecord();
-    const PollOutcome outcome = PollPrinter(s, &record);
-    const int status = Finish(s, outcome, &record);
+    const PollOutcome outcome = PollPrinter(*printers[0], &record);
+    status = Finish(*printers[0], options, outcome, &record);
     ReleaseRecord(exports, &record);
     return status;
 }

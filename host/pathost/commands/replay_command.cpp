@@ -1,11 +1,14 @@
 // pathost replay: a captured reply interpreted as if it had just arrived.
 #include <stdio.h>
 
+#include "base/host_files.h"
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 #include "report/full_report.h"
 #include "library/host_record.h"
 #include "library/library_errors.h"
 #include "library/poll_cycle.h"
+#include "printer/device_ids.h"
 
 int RunReplay(const PatExports &exports, const HostOptions &options) {
     std::string reply, deviceId, error;
@@ -13,7 +16,7 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s: cannot be read\n", options.replyFile.c_str());
         return kExitRefused;
     }
-    if (!LoadDeviceId(options, DeviceIdFileOf(options, 0), &deviceId, &error)) {
+    if (!LoadDeviceId(options.deviceId, DeviceIdFileOf(options, 0), &deviceId, &error)) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
@@ -33,7 +36,7 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s: PatSetCentroDataTo failed: %s\n", options.replyFile.c_str(),
                 DescribeLibraryError(result).c_str());
         status = kExitRefused;
-    } else if (!PrintPolledPrinter(exports, options, &record, stdout)) {
+    } else if (!PrintPolledPrinter(exports, ReportSettingsOf(options), &record, stdout)) {
         status = kExitRefused;
     }
     ReleaseRecord(exports, &record);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 #include "library/host_record.h"
 #include "commands/monitor_loop.h"
 #include "page/printer_view.h"
@@ -27,7 +28,7 @@ void PollRound(const PatExports &exports, const HostOptions &options,
         // An answer the library cannot read tells as little as none.
         if (outcome == PollOutcome::Refused) record.bNoResponse = 1;
         const std::shared_ptr<const PrinterView> previous = board.View(i);
-        board.Update(i, ViewOfPoll(exports, options, *printers[i], outcome, &record, *previous));
+        board.Update(i, ViewOfPoll(exports, ReportSettingsOf(options), *printers[i], outcome, &record, *previous));
         ReleaseRecord(exports, &record);
     }
 }
@@ -51,7 +52,7 @@ int RunServe(const PatExports &exports, const HostOptions &options) {
     std::vector<std::string> names;
     for (const std::unique_ptr<PrinterPoll> &printer : printers) names.push_back(printer->printer);
     StatusBoard board(names);
-    StatusServer server(board, options);
+    StatusServer server(board, PageSettingsOf(options));
     std::string problem;
     if (!server.Bind(&problem)) {
         fprintf(stderr, "pathost: %s\n", problem.c_str());

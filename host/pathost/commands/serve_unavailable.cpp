@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 
 int RunServe(const PatExports &, const HostOptions &) {
     fprintf(stderr, "pathost: this build of pathost cannot serve the status page (the x86-64 Linux build can)\n");

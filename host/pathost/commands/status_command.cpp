@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 #include "report/full_report.h"
 #include "library/record_from_state.h"
 
@@ -18,7 +19,7 @@ int RunStatus(const PatExports &exports, const HostOptions &options) {
     if (!FillRecordFromState(exports, printer, &record)) {
         fprintf(stderr, "pathost: not enough memory for the record\n");
         status = kExitRefused;
-    } else if (!PrintPrinterStatus(exports, options, &record, stdout)) {
+    } else if (!PrintPrinterStatus(exports, ReportSettingsOf(options), &record, stdout)) {
         status = kExitRefused;
     }
     ReleaseRecord(exports, &record);

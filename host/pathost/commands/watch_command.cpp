@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "commands/commands.h"
+#include "commands/exit_codes.h"
 #include "report/full_report.h"
 #include "library/host_record.h"
 #include "commands/monitor_loop.h"
@@ -97,7 +98,7 @@ void PrintPollJson(Report &report, const HostOptions &options, const WatchedPrin
 void PollOnce(const PatExports &exports, const HostOptions &options, WatchedPrinter &printer) {
     PrnInfoEx record = EmptyRecord();
     const PollOutcome outcome = PollIntoRecord(*printer.poll, &record);
-    Report report(exports, stdout, ReportLanguage(options));
+    Report report(exports, stdout, ReportLanguage(ReportSettingsOf(options)));
     if (options.json) {
         PrintPollJson(report, options, printer, outcome, &record);
     } else if (outcome != PollOutcome::Refused) {

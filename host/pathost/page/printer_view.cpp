@@ -82,7 +82,7 @@ bool ShowsTheSame(const nlohmann::json &poll, const PrinterView &previous) {
 
 }  // namespace
 
-std::shared_ptr<const PrinterView> ViewOfPoll(const PatExports &exports, const HostOptions &options,
+std::shared_ptr<const PrinterView> ViewOfPoll(const PatExports &exports, const ReportSettings &options,
                                               const PrinterPoll &poll, PollOutcome outcome, PrnInfoEx *record,
                                               const PrinterView &previous) {
     std::shared_ptr<PrinterView> view = std::make_shared<PrinterView>();

@@ -10,9 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "commands/host_options.h"
 #include "library/pat_exports.h"
 #include "printer/printer_poll.h"
+#include "report/full_report.h"
 
 struct PrinterView {
     std::string name;     // HOST:PORT, as in messages
@@ -28,6 +28,6 @@ struct PrinterView {
 // The view of a poll's record.  `previous` is the printer's view before this
 // poll; when the poll shows the same, its texts and picture are kept and
 // only the poll's time and count move on.
-std::shared_ptr<const PrinterView> ViewOfPoll(const PatExports &exports, const HostOptions &options,
+std::shared_ptr<const PrinterView> ViewOfPoll(const PatExports &exports, const ReportSettings &options,
                                               const PrinterPoll &poll, PollOutcome outcome, PrnInfoEx *record,
                                               const PrinterView &previous);

@@ -48,18 +48,18 @@ std::string LanguageList() {
 
 struct StatusServer::Http {
     const StatusBoard &board;
-    const HostOptions &options;
+    const PageSettings options;
     httplib::Server server;
     std::thread thread;
     int port = 0;
 
-    Http(const StatusBoard &b, const HostOptions &o) : board(b), options(o) {}
+    Http(const StatusBoard &b, const PageSettings &o) : board(b), options(o) {}
 
     // The language of ?lang=, or false after answering 400.
     bool Language(const httplib::Request &request, httplib::Response &response, std::string *language) const {
         const std::string asked = request.get_param_value("lang");
         if (request.get_param_value_count("lang") > 1 || (request.has_param("lang") && asked.empty()) ||
-            !PageLanguage(asked, options.languages.at(0), language)) {
+            !PageLanguage(asked, options.language, language)) {
             SendText(response, 400, "unknown language \"" + asked + "\"; the page has " + LanguageList());
             return false;
         }
@@ -113,7 +113,7 @@ struct StatusServer::Http {
     }
 };
 
-StatusServer::StatusServer(const StatusBoard &board, const HostOptions &options) : http_(new Http(board, options)) {
+StatusServer::StatusServer(const StatusBoard &board, const PageSettings &settings) : http_(new Http(board, settings)) {
     http_->Route();
     http_->server.new_task_queue = [] { return new httplib::ThreadPool(kServerThreads); };
     http_->server.set_keep_alive_timeout(kKeepAliveSeconds);
@@ -129,12 +129,12 @@ StatusServer::StatusServer(const StatusBoard &board, const HostOptions &options)
 StatusServer::~StatusServer() { Stop(); }
 
 bool StatusServer::Bind(std::string *problem) {
-    const HostOptions &options = http_->options;
-    http_->port = options.httpPort == 0 ? http_->server.bind_to_any_port(options.bindAddress)
-                  : http_->server.bind_to_port(options.bindAddress, options.httpPort) ? options.httpPort
+    const PageSettings &options = http_->options;
+    http_->port = options.port == 0 ? http_->server.bind_to_any_port(options.bindAddress)
+                  : http_->server.bind_to_port(options.bindAddress, options.port) ? options.port
                                                                                        : -1;
     if (http_->port > 0) return true;
-    *problem = "cannot serve on " + options.bindAddress + " port " + std::to_string(options.httpPort) +
+    *problem = "cannot serve on " + options.bindAddress + " port " + std::to_string(options.port) +
                " (the port is taken, or the address is none of this machine's)";
     return false;
 }

@@ -7,19 +7,25 @@
 #include <memory>
 #include <string>
 
-#include "commands/host_options.h"
 #include "page/status_board.h"
+
+// Where and how the page is served.
+struct PageSettings {
+    std::string language = "EN";  // of a request that names none
+    double intervalSeconds = 10;  // between polls, for the page's script
+    int port = 8080;              // 0: any free port
+    std::string bindAddress = "127.0.0.1";
+};
 
 class StatusServer {
 public:
-    // The page's language, when a request names none, is the first of --lang.
-    StatusServer(const StatusBoard &board, const HostOptions &options);
+    StatusServer(const StatusBoard &board, const PageSettings &settings);
     ~StatusServer();
     StatusServer(const StatusServer &) = delete;
     StatusServer &operator=(const StatusServer &) = delete;
 
-    // Takes --bind's address and --port's port (0: any free one); false with
-    // the reason.
+    // Takes the settings' address and port (0: any free one); false with the
+    // reason.
     bool Bind(std::string *problem);
     int Port() const;
 

@@ -1,6 +1,7 @@
 // The USB printer-class port's device ID as the kernel shows it in sysfs.
 // Plain file reading, so it builds everywhere; only Linux has the file.
-#include "commands/commands.h"
+#include "base/host_files.h"
+#include "printer/device_ids.h"
 #include "printer/kernel_device_id.h"
 
 bool ReadSysfsDeviceId(const std::string &devicePath, const std::string &sysfsRoot, std::string *deviceId,

@@ -158,7 +158,7 @@ bool PrinterConnection::Send(const std::string &text, std::string *error) {
 
 bool PrinterConnection::WaitReadable(double seconds) { return WaitFor(socket_, false, seconds); }
 
-PrinterTransport::ReadOutcome PrinterConnection::ReadSome(char *buffer, size_t capacity, size_t *got) {
+PrinterChannel::ReadOutcome PrinterConnection::ReadSome(char *buffer, size_t capacity, size_t *got) {
     const auto n = recv(Native(socket_), buffer, static_cast<SendLength>(capacity), 0);
     if (n < 0) return Interrupted(LastSocketError()) ? ReadOutcome::Retry : ReadOutcome::Failed;
     if (n == 0) return ReadOutcome::Closed;

@@ -8,7 +8,7 @@
 
 #include "printer/printer_transport.h"
 
-class PrinterConnection : public PrinterTransport {
+class PrinterConnection : public PrinterChannel {
 public:
     PrinterConnection();
     ~PrinterConnection() override;

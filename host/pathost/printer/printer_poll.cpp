@@ -9,18 +9,12 @@
 #include <algorithm>
 #include <set>
 
-#include "commands/commands.h"
 #include "common/family_vocabulary.h"
 #include "library/info_trees.h"
 #include "library/library_errors.h"
-#include "library/poll_cycle.h"
-#include "printer/printer_connection.h"
-#include "printer/snmp_device_id.h"
-#include "printer/usb_printer_port.h"
+#include "printer/device_ids.h"
 
 namespace {
-
-const int kDefaultPort = 9100;
 
 std::string Seconds(double seconds) {
     char text[32];
@@ -28,45 +22,16 @@ std::string Seconds(double seconds) {
     return text;
 }
 
-int FormFeeds(const std::string &text) { return static_cast<int>(std::count(text.begin(), text.end(), '\f')); }
-
-std::unique_ptr<PrinterTransport> ConnectByTcp(const PrinterPoll &s, std::string *error) {
-    std::unique_ptr<PrinterConnection> connection(new PrinterConnection);
-    if (!connection->Connect(s.host, s.port, s.options.timeoutSeconds, error)) return nullptr;
-    return connection;
-}
-
-// The printer's own device ID: by SNMP over the network, of the kernel for
-// a USB port.
-bool AskPrinterDeviceId(const PrinterPoll &s, std::string *deviceId, std::string *problem) {
-    if (!s.usbDevice.empty()) return ReadUsbDeviceId(s.usbDevice, deviceId, problem);
-    SnmpSettings snmp;
-    snmp.host = s.host;
-    snmp.port = s.options.snmpPort;
-    snmp.community = s.options.community;
-    snmp.version = s.options.snmpVersion;
-    snmp.timeoutSeconds = s.options.timeoutSeconds;
-    return FetchDeviceIdBySnmp(snmp, deviceId, problem);
-}
-
-// Connects for the first query, and again when the printer closed the
-// connection after the previous one.
-bool Connect(PrinterPoll &s, std::string *problem) {
-    if (s.connection && !s.connection->ClosedByPeer()) return true;
-    std::string error;
-    s.connection = s.usbDevice.empty() ? ConnectByTcp(s, &error)
-                                       : OpenUsbPrinterPort(s.usbDevice, s.options.timeoutSeconds, &error);
-    if (!s.connection) *problem = "no printer reached: " + error;
-    return s.connection != nullptr;
-}
-
 // One attempt: connect if need be, send, collect.  False only when no
 // connection could be had.
 bool SendAndReceive(PrinterPoll &s, const Query &query, std::string *reply, ReceiveEnd *end, std::string *problem) {
-    if (!Connect(s, problem)) return false;
     std::string error;
-    *end = s.connection->Send(query.text, &error)
-               ? s.connection->Receive(query.requests, s.options.timeoutSeconds, reply)
+    if (!s.transport->Connect(&error)) {
+        *problem = "no printer reached: " + error;
+        return false;
+    }
+    *end = s.transport->Send(query.text, &error)
+               ? s.transport->Receive(query.requests, s.settings.transport.timeoutSeconds, reply)
                : ReceiveEnd::Failed;
     return true;
 }
@@ -76,20 +41,20 @@ bool SendAndReceive(PrinterPoll &s, const Query &query, std::string *reply, Rece
 // for the library to judge.
 bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::string *problem) {
     if (query.text.empty()) return true;
-    const bool reusing = s.connection != nullptr;
+    const bool reusing = s.transport->Connected();
     ReceiveEnd end = ReceiveEnd::Failed;
     if (!SendAndReceive(s, query, reply, &end, problem)) return false;
     if (reusing && reply->empty() && (end == ReceiveEnd::Closed || end == ReceiveEnd::Failed)) {
         // The printer had closed the connection after the previous query.
-        s.connection.reset();
+        s.transport->Disconnect();
         if (!SendAndReceive(s, query, reply, &end, problem)) return false;
     }
     ++s.queries;
     const std::string answered =
-        std::to_string(FormFeeds(*reply)) + " of " + std::to_string(query.requests) + " answers";
+        std::to_string(CountAnswers(*reply)) + " of " + std::to_string(query.requests) + " answers";
     if (end == ReceiveEnd::TooLong) {
         // The connection is dropped with what it still holds.
-        s.connection.reset();
+        s.transport->Disconnect();
         reply->clear();
         *problem = "the printer sent more than " + std::to_string(kMaxReplyBytes >> 20) +
                    " MiB without closing its answers (" + answered + "); the reply is dropped";
@@ -100,17 +65,17 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
         case ReceiveEnd::Complete: return true;
         case ReceiveEnd::Failed:
             *problem = "the connection broke after " + answered;
-            s.connection.reset();
+            s.transport->Disconnect();
             return false;
         case ReceiveEnd::Closed:
             if (reply->empty()) *problem = "the printer closed the connection without answering";
             else NotePrinter(s, "the printer closed the connection after " + answered);
             break;
         case ReceiveEnd::TimedOut:
-            if (reply->empty()) *problem = "the printer did not answer within " + Seconds(s.options.timeoutSeconds);
-            else NotePrinter(s, "only " + answered + " arrived within " + Seconds(s.options.timeoutSeconds));
+            if (reply->empty()) *problem = "the printer did not answer within " + Seconds(s.settings.transport.timeoutSeconds);
+            else NotePrinter(s, "only " + answered + " arrived within " + Seconds(s.settings.transport.timeoutSeconds));
             // Late answers must not be taken for the next query's.
-            s.connection.reset();
+            s.transport->Disconnect();
             break;
         case ReceiveEnd::TooLong: break;  // handled above
     }
@@ -120,10 +85,11 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
 // The device ID for this poll: the one given, or the printer's own (asked
 // once per poll).  False when there is none.
 bool DeviceIdForPoll(PrinterPoll &s) {
-    if (s.options.deviceIdGiven) {
+    if (s.settings.deviceIdGiven) {
         // A file is read at every poll: whoever writes it may follow the printer.
         std::string error;
-        if (!s.deviceIdFile.empty() && !LoadDeviceId(s.options, s.deviceIdFile, &s.givenDeviceId, &error)) {
+        if (!s.settings.deviceIdFile.empty() &&
+            !LoadDeviceId(s.settings.deviceId, s.settings.deviceIdFile, &s.givenDeviceId, &error)) {
             NotePrinter(s, error);
         }
         s.deviceId = s.givenDeviceId;
@@ -132,7 +98,7 @@ bool DeviceIdForPoll(PrinterPoll &s) {
     if (s.deviceIdAsked) return !s.deviceId.empty();
     s.deviceIdAsked = true;
     std::string problem;
-    if (AskPrinterDeviceId(s, &s.deviceId, &problem)) return true;
+    if (s.transport->AskDeviceId(&s.deviceId, &problem)) return true;
     s.deviceId.clear();
     NotePrinter(s, "no device ID: " + problem + "; the engine status needs it (give it with --device-id)");
     return false;
@@ -196,16 +162,10 @@ std::set<uint16_t> TraysAskedAbout(const PrnInfoEx &record) {
 
 }  // namespace
 
-PrinterPoll::PrinterPoll(const PatExports &e, const HostOptions &o, size_t index)
-    : exports(e), options(o), address(o.printers.at(index)), printer(address),
-      deviceIdFile(DeviceIdFileOf(o, index)) {
-    if (SplitUsbAddress(address, &usbDevice)) {
-        addressValid = !usbDevice.empty();
-        return;
-    }
-    addressValid = SplitHostAndPort(address, kDefaultPort, &host, &port);
-    if (addressValid) printer = (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" +
-                                std::to_string(port);
+PrinterPoll::PrinterPoll(const PatExports &e, const std::string &address, const PollSettings &settings)
+    : exports(e), settings(settings), address(address), printer(address),
+      transport(OpenPrinterTransport(address, settings.transport)) {
+    if (transport) printer = transport->Name();
 }
 
 void NotePrinter(const PrinterPoll &s, const std::string &what) {
@@ -218,8 +178,8 @@ PollOutcome PollPrinter(PrinterPoll &s, PrnInfoEx *record) {
     s.replies.clear();
     s.queries = 0;
     const std::set<uint16_t> asked = TraysAskedAbout(*record);
-    PollOutcome outcome = PollRound(s, record, s.options.queryFlags);
-    if (outcome != PollOutcome::Interpreted || !(s.options.queryFlags & PAT_ITEMS_INPUT_TRAYS)) return outcome;
+    PollOutcome outcome = PollRound(s, record, s.settings.queryFlags);
+    if (outcome != PollOutcome::Interpreted || !(s.settings.queryFlags & PAT_ITEMS_INPUT_TRAYS)) return outcome;
     const std::set<uint16_t> known = KnownTrays(*record);
     const bool newTrays = !std::includes(asked.begin(), asked.end(), known.begin(), known.end());
     return newTrays ? PollRound(s, record, PAT_ITEMS_INPUT_TRAYS) : outcome;

@@ -1,23 +1,18 @@
-// The receive loop every transport shares: the deadline, the answers
-// counted by their form feeds, the reply cap and the printer's closing.
+// The receive loop every channel shares: the deadline, the answers counted
+// by their form feeds, the reply cap and the printer's closing.
 #include "printer/printer_transport.h"
 
-namespace {
+#include <algorithm>
 
-// Counts the form feeds that close answers in `size` bytes.
-int CountFormFeeds(const char *bytes, size_t size) {
-    int count = 0;
-    for (size_t i = 0; i < size; ++i) count += bytes[i] == '\f';
-    return count;
+int CountAnswers(const char *bytes, size_t size) {
+    return static_cast<int>(std::count(bytes, bytes + size, '\f'));
 }
-
-}  // namespace
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-ReceiveEnd PrinterTransport::Receive(int answers, double timeoutSeconds, std::string *reply) {
+ReceiveEnd PrinterChannel::Receive(int answers, double timeoutSeconds, std::string *reply) {
     const auto start = std::chrono::steady_clock::now();
     int closed = 0;
     while (closed < answers) {
@@ -34,7 +29,13 @@ ReceiveEnd PrinterTransport::Receive(int answers, double timeoutSeconds, std::st
         }
         if (reply->size() + got > kMaxReplyBytes) return ReceiveEnd::TooLong;
         reply->append(buffer, got);
-        closed += CountFormFeeds(buffer, got);
+        closed += CountAnswers(buffer, got);
     }
     return ReceiveEnd::Complete;
+}
+
+bool PrinterTransport::Connect(std::string *error) {
+    if (channel_ && !channel_->ClosedByPeer()) return true;
+    channel_ = OpenChannel(error);
+    return channel_ != nullptr;
 }

@@ -1,6 +1,6 @@
 #include "printer/snmp_device_id.h"
 
-#include "commands/commands.h"
+#include "printer/device_ids.h"
 
 #include <string.h>
 

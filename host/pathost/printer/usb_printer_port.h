@@ -1,6 +1,7 @@
 // A printer on a USB printer-class port (Linux: /dev/usb/lpN), addressed as
-// "usb:DEVICE": the query written to the port, the answers read back from
-// it (the port is bidirectional), the device ID from the kernel.
+// "usb:DEVICE" (printer_address.cpp): the query written to the port, the
+// answers read back from it (the port is bidirectional), the device ID from
+// the kernel.
 #pragma once
 
 #include <memory>
@@ -8,18 +9,12 @@
 
 #include "printer/printer_transport.h"
 
-// The prefix of a USB port's address.
-const char kUsbAddressPrefix[] = "usb:";
-
-// Whether `address` names a USB port; *devicePath receives the device part.
-bool SplitUsbAddress(const std::string &address, std::string *devicePath);
-
 // Opens the port for reading and writing; null with the reason when it
 // cannot be opened, or where this platform has no such ports.
 //   devicePath:     e.g. /dev/usb/lp0
 //   timeoutSeconds: how long a write may wait for the printer to take it
-std::unique_ptr<PrinterTransport> OpenUsbPrinterPort(const std::string &devicePath, double timeoutSeconds,
-                                                     std::string *error);
+std::unique_ptr<PrinterChannel> OpenUsbPrinterPort(const std::string &devicePath, double timeoutSeconds,
+                                                   std::string *error);
 
 // The printer's device ID as the kernel has it: asked of the port (the
 // ioctl), or else read from sysfs (under $PATHOST_SYSFS_ROOT, "/sys" when

@@ -32,7 +32,7 @@ bool WaitFor(int fd, short events, double seconds) {
     return ready > 0;
 }
 
-class UsbPrinterPort : public PrinterTransport {
+class UsbPrinterPort : public PrinterChannel {
 public:
     UsbPrinterPort(int fd, double timeoutSeconds) : fd_(fd), timeoutSeconds_(timeoutSeconds) {}
     ~UsbPrinterPort() override { close(fd_); }
@@ -72,7 +72,7 @@ bool UsbPrinterPort::Send(const std::string &text, std::string *error) {
     return true;
 }
 
-PrinterTransport::ReadOutcome UsbPrinterPort::ReadSome(char *buffer, size_t capacity, size_t *got) {
+PrinterChannel::ReadOutcome UsbPrinterPort::ReadSome(char *buffer, size_t capacity, size_t *got) {
     const ssize_t n = read(fd_, buffer, capacity);
     if (n > 0) {
         *got = static_cast<size_t>(n);
@@ -87,14 +87,14 @@ PrinterTransport::ReadOutcome UsbPrinterPort::ReadSome(char *buffer, size_t capa
 
 }  // namespace
 
-std::unique_ptr<PrinterTransport> OpenUsbPrinterPort(const std::string &devicePath, double timeoutSeconds,
-                                                     std::string *error) {
+std::unique_ptr<PrinterChannel> OpenUsbPrinterPort(const std::string &devicePath, double timeoutSeconds,
+                                                   std::string *error) {
     const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *error = devicePath + ": " + strerror(errno);
         return nullptr;
     }
-    return std::unique_ptr<PrinterTransport>(new UsbPrinterPort(fd, timeoutSeconds));
+    return std::unique_ptr<PrinterChannel>(new UsbPrinterPort(fd, timeoutSeconds));
 }
 
 bool ReadUsbDeviceId(const std::string &devicePath, std::string *deviceId, std::string *problem) {

@@ -6,7 +6,7 @@ namespace {
 const char kNotSupported[] = "USB printer ports (usb:DEVICE) are not supported on this platform";
 }
 
-std::unique_ptr<PrinterTransport> OpenUsbPrinterPort(const std::string &, double, std::string *error) {
+std::unique_ptr<PrinterChannel> OpenUsbPrinterPort(const std::string &, double, std::string *error) {
     *error = kNotSupported;
     return nullptr;
 }

@@ -3,35 +3,35 @@
 #include "report/record_report.h"
 #include "report/status_report.h"
 
-std::string ReportLanguage(const HostOptions &options) {
-    return options.languages.empty() ? "EN" : options.languages.front();
+std::string ReportLanguage(const ReportSettings &settings) {
+    return settings.languages.empty() ? "EN" : settings.languages.front();
 }
 
-bool PrintPolledPrinter(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
-    Report report(exports, out, ReportLanguage(options));
-    PrintLibrary(report, options.sourceType);
+bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out, ReportLanguage(settings));
+    PrintLibrary(report, settings.sourceType);
     PrintPrinter(report, *record);
-    for (const std::string &language : options.languages) {
+    for (const std::string &language : settings.languages) {
         if (!report.SelectLanguage(language)) continue;
         PrintTrays(report, *record);
         PrintOutputBins(report, *record);
         PrintOptions(report, *record);
-        PrintStatusTexts(report, options.sourceType, record);
+        PrintStatusTexts(report, settings.sourceType, record);
     }
-    report.UseWordsOf(ReportLanguage(options));
-    PrintPicture(report, options.sourceType, record, options.picturePath);
+    report.UseWordsOf(ReportLanguage(settings));
+    PrintPicture(report, settings.sourceType, record, settings.picturePath);
     return !report.Failed();
 }
 
-bool PrintPrinterStatus(const PatExports &exports, const HostOptions &options, PrnInfoEx *record, FILE *out) {
-    Report report(exports, out, ReportLanguage(options));
-    PrintLibrary(report, options.sourceType);
-    for (const std::string &language : options.languages) {
+bool PrintPrinterStatus(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record, FILE *out) {
+    Report report(exports, out, ReportLanguage(settings));
+    PrintLibrary(report, settings.sourceType);
+    for (const std::string &language : settings.languages) {
         if (!report.SelectLanguage(language)) continue;
         PrintOptions(report, *record);
-        PrintStatusTexts(report, options.sourceType, record);
+        PrintStatusTexts(report, settings.sourceType, record);
     }
-    report.UseWordsOf(ReportLanguage(options));
-    PrintPicture(report, options.sourceType, record, options.picturePath);
+    report.UseWordsOf(ReportLanguage(settings));
+    PrintPicture(report, settings.sourceType, record, settings.picturePath);
     return !report.Failed();
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "commands/commands.h"
+#include "base/host_files.h"
 #include "library/library_calls.h"
 #include "library/record_status_tree.h"
 #include "report/status_picture.h"
