@@ -28,7 +28,6 @@ PolledPrinter LoadPrinter() {
     Query everyTray;
     if (BuildQuery(kExports, &record, kDefaultQueryFlags, &everyTray) != 0) abort();
     printer.reply = AnswerPjlRequests(printer.state, everyTray.text);
-    DiscardQuery(kExports, &everyTray);
     ReleaseRecord(kExports, &record);
     return printer;
 }

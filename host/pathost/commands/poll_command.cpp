@@ -40,9 +40,7 @@ int RunPoll(const PatExports &exports, const HostOptions &options) {
     std::vector<std::unique_ptr<PrinterPoll>> printers;
     int status = kExitDone;
     if (!OpenPrinters(exports, options, &printers, &status)) return status;
-    PrnInfoEx record = EmptyRecord();
-    const PollOutcome outcome = PollPrinter(*printers[0], &record);
-    status = Finish(*printers[0], options, outcome, &record);
-    ReleaseRecord(exports, &record);
-    return status;
+    HostRecord record(exports);
+    const PollOutcome outcome = PollPrinter(*printers[0], record.Get());
+    return Finish(*printers[0], options, outcome, record.Get());
 }

@@ -20,9 +20,9 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
-    PrnInfoEx record = EmptyRecord();
+    HostRecord record(exports);
     Query query;
-    uint32_t result = BuildQuery(exports, &record, options.queryFlags, &query);
+    uint32_t result = BuildQuery(exports, record.Get(), options.queryFlags, &query);
     if (result != 0) {
         fprintf(stderr, "pathost: PatCreateQueryInfo failed: %s\n", DescribeLibraryError(result).c_str());
         return kExitRefused;
@@ -30,15 +30,11 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
     if (query.asksDeviceId && !options.deviceIdGiven) {
         fprintf(stderr, "pathost: the query asks for the device ID, and none was given (--device-id)\n");
     }
-    result = InterpretReply(exports, &query, reply, options.deviceIdGiven ? &deviceId : nullptr, &record);
-    int status = kExitDone;
+    result = InterpretReply(exports, &query, reply, options.deviceIdGiven ? &deviceId : nullptr, record.Get());
     if (result != 0) {
         fprintf(stderr, "pathost: %s: PatSetCentroDataTo failed: %s\n", options.replyFile.c_str(),
                 DescribeLibraryError(result).c_str());
-        status = kExitRefused;
-    } else if (!PrintPolledPrinter(exports, ReportSettingsOf(options), &record, stdout)) {
-        status = kExitRefused;
+        return kExitRefused;
     }
-    ReleaseRecord(exports, &record);
-    return status;
+    return PrintPolledPrinter(exports, ReportSettingsOf(options), record.Get(), stdout) ? kExitDone : kExitRefused;
 }

@@ -23,13 +23,12 @@ namespace {
 void PollRound(const PatExports &exports, const HostOptions &options,
                std::vector<std::unique_ptr<PrinterPoll>> &printers, StatusBoard &board) {
     for (size_t i = 0; i < printers.size() && !StopRequested(); ++i) {
-        PrnInfoEx record = EmptyRecord();
-        const PollOutcome outcome = PollIntoRecord(*printers[i], &record);
+        HostRecord record(exports);
+        const PollOutcome outcome = PollIntoRecord(*printers[i], record.Get());
         // An answer the library cannot read tells as little as none.
-        if (outcome == PollOutcome::Refused) record.bNoResponse = 1;
+        if (outcome == PollOutcome::Refused) record.Get()->bNoResponse = 1;
         const std::shared_ptr<const PrinterView> previous = board.View(i);
-        board.Update(i, ViewOfPoll(exports, ReportSettingsOf(options), *printers[i], outcome, &record, *previous));
-        ReleaseRecord(exports, &record);
+        board.Update(i, ViewOfPoll(exports, ReportSettingsOf(options), *printers[i], outcome, record.Get(), *previous));
     }
 }
 

@@ -14,14 +14,10 @@ int RunStatus(const PatExports &exports, const HostOptions &options) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
-    PrnInfoEx record = EmptyRecord();
-    int status = kExitDone;
-    if (!FillRecordFromState(exports, printer, &record)) {
+    HostRecord record(exports);
+    if (!FillRecordFromState(exports, printer, record.Get())) {
         fprintf(stderr, "pathost: not enough memory for the record\n");
-        status = kExitRefused;
-    } else if (!PrintPrinterStatus(exports, ReportSettingsOf(options), &record, stdout)) {
-        status = kExitRefused;
+        return kExitRefused;
     }
-    ReleaseRecord(exports, &record);
-    return status;
+    return PrintPrinterStatus(exports, ReportSettingsOf(options), record.Get(), stdout) ? kExitDone : kExitRefused;
 }

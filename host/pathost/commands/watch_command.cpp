@@ -15,7 +15,7 @@
 #include "library/host_record.h"
 #include "commands/monitor_loop.h"
 #include "report/poll_json.h"
-#include "library/record_status_tree.h"
+#include "status_info_tree.h"
 #include "report/report.h"
 #include "report/status_picture.h"
 #include "report/status_report.h"
@@ -71,7 +71,7 @@ void PrintChange(const WatchedPrinter &printer, const StatusSnapshot &now) {
 
 nlohmann::json LayersJson(const PatExports &exports, uint32_t sourceType, PrnInfoEx *record) {
     if (!StatusPictureAvailable()) return nlohmann::json();
-    RecordStatusTree tree(sourceType, record);
+    StatusInfoTree tree(sourceType, record);
     std::vector<std::string> layers;
     std::string problem;
     if (!ComposeStatusPicture(exports, sourceType, tree.Root(), &layers, nullptr, &problem)) {
@@ -96,18 +96,17 @@ void PrintPollJson(Report &report, const HostOptions &options, const WatchedPrin
 }
 
 void PollOnce(const PatExports &exports, const HostOptions &options, WatchedPrinter &printer) {
-    PrnInfoEx record = EmptyRecord();
-    const PollOutcome outcome = PollIntoRecord(*printer.poll, &record);
+    HostRecord record(exports);
+    const PollOutcome outcome = PollIntoRecord(*printer.poll, record.Get());
     Report report(exports, stdout, ReportLanguage(ReportSettingsOf(options)));
     if (options.json) {
-        PrintPollJson(report, options, printer, outcome, &record);
+        PrintPollJson(report, options, printer, outcome, record.Get());
     } else if (outcome != PollOutcome::Refused) {
-        const StatusSnapshot now = SnapshotOf(report, options, &record);
+        const StatusSnapshot now = SnapshotOf(report, options, record.Get());
         if (!printer.seen || now != printer.last) PrintChange(printer, now);
         printer.seen = true;
         printer.last = now;
     }
-    ReleaseRecord(exports, &record);
 }
 
 }  // namespace

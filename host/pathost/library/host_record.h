@@ -13,6 +13,21 @@ PrnInfoEx EmptyRecord();
 // Releases every list item and text of the record and leaves it empty.
 void ReleaseRecord(const PatExports &exports, PrnInfoEx *record);
 
+// A record that starts empty and is released with its owner.
+class HostRecord {
+public:
+    explicit HostRecord(const PatExports &exports) : exports_(exports), record_(EmptyRecord()) {}
+    ~HostRecord() { ReleaseRecord(exports_, &record_); }
+    HostRecord(const HostRecord &) = delete;
+    HostRecord &operator=(const HostRecord &) = delete;
+
+    PrnInfoEx *Get() { return &record_; }
+
+private:
+    const PatExports &exports_;
+    PrnInfoEx record_;
+};
+
 // Appends an engine-status item; false when memory runs out.
 bool AddEngineStatus(const PatExports &exports, PrnInfoEx *record, uint32_t code, const char *text);
 

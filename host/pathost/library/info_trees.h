@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include <memory>
+
 #include "library/pat_exports.h"
 
 // A new node whose payload is a copy of `length` bytes at `payload`, appended
@@ -21,3 +23,14 @@ PatInfoNode *FindChild(PatInfoNode *parent, uint32_t id);
 
 // Releases `root` and everything below it.  Null is fine.
 void FreeInfoTree(const PatExports &exports, PatInfoNode *root);
+
+// A tree released with its owner.
+struct InfoTreeRelease {
+    const PatExports *exports = nullptr;
+    void operator()(PatInfoNode *root) const { FreeInfoTree(*exports, root); }
+};
+using InfoTree = std::unique_ptr<PatInfoNode, InfoTreeRelease>;
+
+inline InfoTree OwnInfoTree(const PatExports &exports, PatInfoNode *root) {
+    return InfoTree(root, InfoTreeRelease{&exports});
+}

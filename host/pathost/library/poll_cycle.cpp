@@ -52,31 +52,26 @@ int CountRequests(const std::string &queryText) {
 
 uint32_t BuildQuery(const PatExports &exports, PrnInfoEx *record, uint32_t flags, Query *query) {
     *query = Query();
-    query->tree = exports.CreateQueryInfo(record, PAT_PJL_INTERFACE_VERSION, flags);
+    query->tree = OwnInfoTree(exports, exports.CreateQueryInfo(record, PAT_PJL_INTERFACE_VERSION, flags));
     if (query->tree == nullptr) return exports.GetLastError();
-    if (PatInfoNode *text = FindChild(query->tree, PAT_NODE_PJL_TEXT)) {
+    if (PatInfoNode *text = FindChild(query->tree.get(), PAT_NODE_PJL_TEXT)) {
         const char *payload = static_cast<const char *>(PAT_NODE_PAYLOAD(text));
         query->text.assign(payload, text->dwLength != 0 ? text->dwLength - 1 : 0);
     }
-    query->asksDeviceId = FindChild(query->tree, PAT_NODE_DEVICE_ID) != nullptr;
+    query->asksDeviceId = FindChild(query->tree.get(), PAT_NODE_DEVICE_ID) != nullptr;
     query->requests = CountRequests(query->text);
     return 0;
 }
 
-void DiscardQuery(const PatExports &exports, Query *query) {
-    FreeInfoTree(exports, query->tree);
-    query->tree = nullptr;
-}
-
 uint32_t InterpretReply(const PatExports &exports, Query *query, const std::string &reply,
                         const std::string *deviceId, PrnInfoEx *record) {
-    PatInfoNode *root = NewInfoNode(exports, nullptr, PAT_TREE_REPLY_ROOT, nullptr, 0);
-    if (root == nullptr) {
-        DiscardQuery(exports, query);
+    InfoTree replyTree = OwnInfoTree(exports, NewInfoNode(exports, nullptr, PAT_TREE_REPLY_ROOT, nullptr, 0));
+    if (replyTree == nullptr) {
+        query->tree.reset();
         return PAT_ERROR_NOT_ENOUGH_MEMORY;
     }
-    AttachInfoNode(root, query->tree);
-    query->tree = nullptr;
+    PatInfoNode *root = replyTree.get();
+    AttachInfoNode(root, query->tree.release());
     bool built = AddTextNode(exports, root, PAT_NODE_PJL_TEXT, reply);
     if (built && deviceId != nullptr && query->asksDeviceId) {
         built = AddTextNode(exports, root, PAT_NODE_DEVICE_ID, *deviceId);
@@ -85,6 +80,5 @@ uint32_t InterpretReply(const PatExports &exports, Query *query, const std::stri
     if (built) {
         error = exports.SetCentroDataTo(root, 0, record, PAT_PJL_INTERFACE_VERSION) ? 0 : exports.GetLastError();
     }
-    FreeInfoTree(exports, root);
     return error;
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "library/info_trees.h"
 #include "library/pat_exports.h"
 
 // What a full poll asks for: state, configuration, trays, output bins,
@@ -17,7 +18,7 @@ const uint32_t kDefaultQueryFlags = PAT_ITEMS_STATE | PAT_ITEMS_CONFIGURATION | 
 static_assert(kDefaultQueryFlags == 0x000A051Eu, "the default named in --help");
 
 struct Query {
-    PatInfoNode *tree = nullptr;  // the library's query tree, owned by the host
+    InfoTree tree;                // the library's query tree, released with the query
     std::string text;             // what to send; empty when nothing is asked in PJL
     bool asksDeviceId = false;
     int requests = 0;             // answers to wait for, each closed by a form feed
@@ -28,13 +29,10 @@ struct Query {
 uint32_t BuildQuery(const PatExports &exports, PrnInfoEx *record, uint32_t flags, Query *query);
 
 // Hands the reply text and, when the query asked for it and one is given, the
-// device ID to the library with the query attached, and releases every tree.
+// device ID to the library with the query's tree attached, and releases every tree.
 // Returns 0 or the library's error.
 uint32_t InterpretReply(const PatExports &exports, Query *query, const std::string &reply,
                         const std::string *deviceId, PrnInfoEx *record);
-
-// Releases a query that is not going to be interpreted.
-void DiscardQuery(const PatExports &exports, Query *query);
 
 // The number of PJL requests in a query text.
 int CountRequests(const std::string &queryText);

@@ -8,7 +8,7 @@
 #include "library/library_calls.h"
 #include "report/poll_json.h"
 #include "report/record_names.h"
-#include "library/record_status_tree.h"
+#include "status_info_tree.h"
 #include "report/report.h"
 #include "report/status_picture.h"
 #include "report/status_report.h"
@@ -62,7 +62,7 @@ nlohmann::json WordedJson(Report &report, uint32_t sourceType, PrnInfoEx *record
 // The layers into the poll's JSON and the picture into the view.
 void DrawPicture(const PatExports &exports, uint32_t sourceType, PrnInfoEx *record, PrinterView *view) {
     if (!StatusPictureAvailable()) return;
-    RecordStatusTree tree(sourceType, record);
+    StatusInfoTree tree(sourceType, record);
     std::vector<std::string> layers;
     std::string problem;
     if (!ComposeStatusPicture(exports, sourceType, tree.Root(), &layers, &view->png, &problem)) {

@@ -131,7 +131,6 @@ PollOutcome PollRound(PrinterPoll &s, PrnInfoEx *record, uint32_t flags) {
     }
     std::string reply, problem;
     if (!Exchange(s, query, &reply, &problem)) {
-        DiscardQuery(s.exports, &query);
         NotePrinter(s, problem);
         return PollOutcome::NoPrinter;
     }

@@ -4,14 +4,14 @@
 
 #include "base/host_files.h"
 #include "library/library_calls.h"
-#include "library/record_status_tree.h"
+#include "status_info_tree.h"
 #include "report/status_picture.h"
 
 bool HasConditionToWord(const PrnInfoEx &record) { return record.pEngineStatus != nullptr || record.bNoResponse; }
 
 std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form) {
     if (!HasConditionToWord(*record)) return "";
-    RecordStatusTree tree(sourceType, record);
+    StatusInfoTree tree(sourceType, record);
     std::string text;
     const uint32_t error = FetchStatusString(report.Exports(), sourceType, tree.Root(), form, &text);
     if (error != 0) report.Failure("PatGetStatusString", error);
@@ -19,7 +19,7 @@ std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, u
 }
 
 void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
-    RecordStatusTree tree(sourceType, record);
+    StatusInfoTree tree(sourceType, record);
     report.LanguageHeading(HostLabel::kStatus);
     if (!HasConditionToWord(*record)) {
         report.Line(report.Word(HostLabel::kNoEngineStatus));
@@ -44,7 +44,7 @@ void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const 
         if (!pngPath.empty()) report.Problem("--picture: the status picture is not available in this build of pathost");
         return;
     }
-    RecordStatusTree tree(sourceType, record);
+    StatusInfoTree tree(sourceType, record);
     std::vector<std::string> layers;
     std::string png, problem;
     bool drawn = ComposeStatusPicture(report.Exports(), sourceType, tree.Root(), &layers,
