@@ -11,7 +11,8 @@ Cases:
   replay SAMPLE    a saved reply replayed offline gives the report of the poll
   status SAMPLE    `pathost status` words the state as the poll does
   faults           printers that do not answer, close early, answer garbage or
-                   only part of the query: clear messages, non-zero exits
+                   only part of the query, or whose device ID cannot be had:
+                   clear messages, non-zero exits
   simulator        bad requests, dropped and concurrent connections: the
                    simulator keeps serving
   windows SAMPLE   the Windows host under Wine prints the same report in every
@@ -22,7 +23,8 @@ Cases:
   snmp             polls without --device-id: the device ID from a real snmpd
                    (its own configuration, on a free loopback port) that serves
                    the simulator's current one; agents that do not answer or
-                   answer wrongly; exit 77 when this pathost cannot ask by SNMP
+                   answer wrongly, and no agent: the status unknown, with the
+                   reason; exit 77 when this pathost cannot ask by SNMP
   watch            `pathost watch` over a simulator whose state changes: every
                    change printed once, JSON per poll, a clean end on SIGINT
   options          --help, --opt=value, refused values of both programs
@@ -229,6 +231,22 @@ def expect_failure(result, status, *phrases):
         check(phrase in stderr, "missing %r in:\n%s" % (phrase, stderr))
 
 
+EXIT_STATUS_UNKNOWN = 4
+STATUS_UNKNOWN = "Status unknown: no device ID: "
+
+
+def expect_unknown(result, reason):
+    """A poll whose printer answered without a device ID: its own exit status,
+    the report's status saying it is unknown and why (never a status text),
+    the rest of the poll still shown."""
+    expect_failure(result, EXIT_STATUS_UNKNOWN, "--device-id")
+    report = result.stdout.decode()
+    check("  " + STATUS_UNKNOWN in report and reason in report.split(STATUS_UNKNOWN, 1)[1].splitlines()[0],
+          "the status is not unknown because of %r:\n%s" % (reason, report))
+    check(status_short(result.stdout) is None, "a status text for an unknown status:\n" + report)
+    check("Input trays (EN)" in report, "the PJL answers are not shown")
+
+
 def case_faults(args):
     sample = "idle_full"
     with Simulator(args.build, sample, "--fault", "silent") as simulator:
@@ -243,17 +261,15 @@ def case_faults(args):
         require_success(result, "a poll of a printer that takes one job per connection")
         check("2 queries" in result.stderr.decode(), "the second query was not asked")
     with Simulator(args.build, sample, "--fault", "garbage") as simulator:
-        expect_failure(poll(args.build, simulator, sample), 1, "0x20000002")
+        expect_failure(poll(args.build, simulator, sample), 1, "the printer answered, but not in PJL", "0x20000002")
     with Simulator(args.build, sample, "--fault", "partial") as simulator:
         expect_failure(poll(args.build, simulator, sample, "--timeout", "1"), 1, "only 1 of", "0x20000002")
         check(simulator.alive(), "the simulator stopped")
     with Simulator(args.build, sample) as simulator:
-        # No device ID and no SNMP agent: said so, and the PJL answers still shown.
+        # No device ID (no SNMP agent, or no SNMP in this build): the status is unknown.
         result = host(args.build, "poll", simulator.address, "--lang", "EN", "--snmp-port", str(free_udp_port()),
                       "--timeout", "1")
-        require_success(result, "a poll without a device ID")
-        check("--device-id" in result.stderr.decode(), "the message does not name --device-id")
-        check("Input trays (EN)" in result.stdout.decode(), "the PJL answers are not shown")
+        expect_unknown(result, "")
     with Simulator(args.build, "no_response") as simulator:
         expect_failure(poll(args.build, simulator, "no_response", "--timeout", "1"), 3, "did not answer")
     # A printer that streams on without closing its answer is cut off at the
@@ -424,6 +440,25 @@ def status_short(report):
     return lines[0].split(None, 1)[1] if lines else None
 
 
+NO_SNMP_ANSWER = "no SNMP answer within 1 s (no agent on that port, or a wrong community"
+
+
+def check_unknown_watched(build, simulator, *extra):
+    """`watch` shows an unknown status as unknown, with its reason: in its line
+    and in its JSON, whose `reason` is the report's."""
+    import json
+    out, _ = watch_until(build, [simulator.address], lambda lines: len(lines) >= 1, "--lang", "EN,DE", *extra)
+    text = out.splitlines()[0].split("  ")[2]
+    check(text.startswith(STATUS_UNKNOWN) and NO_SNMP_ANSWER in text, "watch line: " + text)
+    out, _ = watch_until(build, [simulator.address], lambda lines: len(lines) >= 1, "--json", "--lang", "EN,DE",
+                         *extra)
+    polled = json.loads(out.splitlines()[0])
+    check(polled["outcome"] == "unknown" and polled["reason"].startswith("no device ID: " + NO_SNMP_ANSWER),
+          "JSON: %s" % polled)
+    check(polled["texts"]["EN"]["short"] == "Status unknown" and polled["texts"]["DE"]["short"] == "Status unbekannt"
+          and polled["texts"]["EN"]["long"] == polled["reason"], "JSON texts: %s" % polled["texts"])
+
+
 def write_script(folder, *steps):
     script = os.path.join(folder, "states.script")
     with open(script, "w") as f:
@@ -458,12 +493,13 @@ def case_snmp(args):
             given = snmp_poll(args.build, simulator, agent, "--device-id", device_id(args.build, "idle_full"))
             require_success(given, "a poll with --device-id")
             check(status_short(given.stdout) not in seen, "--device-id did not win")
-            # A wrong community gets no answer.
-            wrong = snmp_poll(args.build, simulator, agent, "--community", "private", "--timeout", "1")
-            require_success(wrong, "a poll with a wrong community")
-            check("no SNMP answer" in wrong.stderr.decode() and "--device-id" in wrong.stderr.decode(),
-                  wrong.stderr.decode())
-            check("Input trays (EN)" in wrong.stdout.decode(), "the rest of the poll is not shown")
+            # A wrong community gets no answer, as no agent does: the status is unknown.
+            wrong = ["--community", "private", "--timeout", "1"]
+            expect_unknown(snmp_poll(args.build, simulator, agent, *wrong), NO_SNMP_ANSWER)
+            check_unknown_watched(args.build, simulator, "--snmp-port", str(agent.port), *wrong)
+        with Simulator(args.build, "paper_jam") as simulator:
+            expect_unknown(host(args.build, "poll", simulator.address, "--snmp-port", str(free_udp_port()),
+                                "--timeout", "1"), NO_SNMP_ANSWER)
         with Simulator(args.build, "paper_jam", "--device-id-file", device_id_file) as simulator:
             # A printer with the enterprise object only.
             with SnmpAgent(args.build, device_id_file, objects=(ENTERPRISE_DEVICE_ID,)) as agent:
@@ -471,19 +507,13 @@ def case_snmp(args):
                 require_success(result, "the enterprise object")
                 check(status_short(result.stdout) == "Paper Misfeed", result.stdout.decode())
             # Answers that are no device ID.
-            with SnmpAgent(args.build, device_id_file, value_type="integer") as agent:
-                result = snmp_poll(args.build, simulator, agent)
-                require_success(result, "an INTEGER device ID")
-                check("not an OCTET STRING" in result.stderr.decode(), result.stderr.decode())
             empty = os.path.join(folder, "empty")
             open(empty, "w").close()
-            with SnmpAgent(args.build, empty) as agent:
-                result = snmp_poll(args.build, simulator, agent)
-                require_success(result, "an empty device ID")
-                check("device ID is empty" in result.stderr.decode(), result.stderr.decode())
-            with SnmpAgent(args.build, device_id_file, objects=()) as agent:
-                result = snmp_poll(args.build, simulator, agent)
-                check("knows no device ID object" in result.stderr.decode(), result.stderr.decode())
+            for served, settings, reason in ((device_id_file, {"value_type": "integer"}, "not an OCTET STRING"),
+                                             (empty, {}, "device ID is empty"),
+                                             (device_id_file, {"objects": ()}, "knows no device ID object")):
+                with SnmpAgent(args.build, served, **settings) as agent:
+                    expect_unknown(snmp_poll(args.build, simulator, agent), reason)
         check(not os.path.exists("/var/lib/snmp/cert_indexes"), "an SNMP program wrote /var/lib/snmp")
 
 
@@ -541,7 +571,8 @@ def case_watch(args):
             polls = [json.loads(line) for line in out.splitlines()]
             check(len(polls) >= 4, "too few JSON polls:\n" + out)
             for p in polls:
-                check(set(p) >= {"time", "printer", "outcome", "record", "texts", "layers"}, "JSON: %s" % p)
+                check(set(p) >= {"time", "printer", "outcome", "reason", "record", "texts", "layers"}, "JSON: %s" % p)
+                check(p["reason"] is None or p["outcome"] == "unknown", "a reason for %s" % p["outcome"])
                 check(set(p["texts"]) == {"EN", "DE"}, "JSON texts: %s" % p["texts"])
     expect_failure(host(args.build, "watch"), 2, "watch needs HOST[:PORT]")
 
@@ -666,10 +697,9 @@ def case_usb(args):
                              "--device-id", device_id(args.build, sample))
             require_success(given, "the USB poll with --device-id")
             check(given.stdout == over_tcp.stdout, "--device-id over USB reports otherwise")
-            # No device ID anywhere: said, and the rest of the poll shown.
-            without = usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN")
-            check("no device ID" in without.stderr.decode(), "the missing device ID is not named:\n%s"
-                  % without.stderr.decode())
+            # No device ID anywhere: the status is unknown.
+            expect_unknown(usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN"),
+                           "ieee1284_id")
         # A port whose printer never answers: the --timeout holds.
         with PtyPrinter(args.build, sample, answering=False) as port:
             start = time.monotonic()

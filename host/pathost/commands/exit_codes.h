@@ -5,3 +5,4 @@ const int kExitDone = 0;
 const int kExitRefused = 1;    // the library refused something, or a file could not be used
 const int kExitUsage = 2;
 const int kExitNoPrinter = 3;  // no printer could be reached, or it did not answer
+const int kExitStatusUnknown = 4;  // the printer answered, but without a device ID its status is unknown

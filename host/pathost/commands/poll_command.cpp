@@ -24,11 +24,14 @@ int Finish(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnI
     switch (outcome) {
         case PollOutcome::Refused: return kExitRefused;
         case PollOutcome::Interpreted:
-            return PrintPolledPrinter(s.exports, report, record, stdout) ? kExitDone : kExitRefused;
+            return PrintPolledPrinter(s.exports, report, record, "", stdout) ? kExitDone : kExitRefused;
+        case PollOutcome::StatusUnknown:
+            return PrintPolledPrinter(s.exports, report, record, s.unknownReason, stdout) ? kExitStatusUnknown
+                                                                                         : kExitRefused;
         case PollOutcome::NoPrinter:
             // What a monitor shows for a printer that does not answer.
             record->bNoResponse = 1;
-            PrintPolledPrinter(s.exports, report, record, stdout);
+            PrintPolledPrinter(s.exports, report, record, "", stdout);
             return kExitNoPrinter;
     }
     return kExitRefused;

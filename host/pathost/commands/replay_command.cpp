@@ -36,5 +36,5 @@ int RunReplay(const PatExports &exports, const HostOptions &options) {
                 DescribeLibraryError(result).c_str());
         return kExitRefused;
     }
-    return PrintPolledPrinter(exports, ReportSettingsOf(options), record.Get(), stdout) ? kExitDone : kExitRefused;
+    return PrintPolledPrinter(exports, ReportSettingsOf(options), record.Get(), "", stdout) ? kExitDone : kExitRefused;
 }

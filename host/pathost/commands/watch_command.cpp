@@ -27,9 +27,11 @@ struct StatusSnapshot {
     std::vector<uint32_t> codes;  // engine status, in the record's order
     bool noResponse = false;
     std::string shortText;        // in the first language, UTF-8
+    std::string unknownReason;    // why the status is unknown, when it is
 
     bool operator!=(const StatusSnapshot &other) const {
-        return codes != other.codes || noResponse != other.noResponse || shortText != other.shortText;
+        return codes != other.codes || noResponse != other.noResponse || shortText != other.shortText ||
+               unknownReason != other.unknownReason;
     }
 };
 
@@ -39,14 +41,15 @@ struct WatchedPrinter {
     StatusSnapshot last;
 };
 
-StatusSnapshot SnapshotOf(Report &report, const HostOptions &options, PrnInfoEx *record) {
+StatusSnapshot SnapshotOf(Report &report, const HostOptions &options, const PrinterPoll &poll, PrnInfoEx *record) {
     StatusSnapshot snapshot;
+    snapshot.unknownReason = poll.unknownReason;
     for (const PatEngineStatusItem *item = record->pEngineStatus; item != nullptr; item = item->pNext) {
         snapshot.codes.push_back(item->dwStatusCode);
     }
     snapshot.noResponse = record->bNoResponse != 0;
     if (report.SelectLanguage(options.languages[0])) {
-        snapshot.shortText = StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT);
+        snapshot.shortText = StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT, poll.unknownReason);
     }
     return snapshot;
 }
@@ -58,7 +61,8 @@ std::string CodesText(const std::vector<uint32_t> &codes) {
 }
 
 void PrintChange(const WatchedPrinter &printer, const StatusSnapshot &now) {
-    const std::string text = now.shortText.empty() ? "(no status reported)" : now.shortText;
+    std::string text = now.shortText.empty() ? "(no status reported)" : now.shortText;
+    if (!now.unknownReason.empty()) text += ": " + now.unknownReason;
     // One line per change: a multi-line text is joined.
     std::string line = text;
     for (char &c : line) {
@@ -85,8 +89,9 @@ void PrintPollJson(Report &report, const HostOptions &options, const WatchedPrin
     nlohmann::json texts = nlohmann::json::object();
     for (const std::string &language : options.languages) {
         if (!report.SelectLanguage(language)) continue;
-        texts[language] = {{"short", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT)},
-                           {"long", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_LONG)}};
+        const std::string &unknown = printer.poll->unknownReason;
+        texts[language] = {{"short", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_SHORT, unknown)},
+                           {"long", StatusText(report, options.sourceType, record, PAT_TEXT_FORM_LONG, unknown)}};
     }
     nlohmann::json poll = PollJson(*printer.poll, outcome, *record);
     poll["texts"] = texts;
@@ -102,7 +107,7 @@ void PollOnce(const PatExports &exports, const HostOptions &options, WatchedPrin
     if (options.json) {
         PrintPollJson(report, options, printer, outcome, record.Get());
     } else if (outcome != PollOutcome::Refused) {
-        const StatusSnapshot now = SnapshotOf(report, options, record.Get());
+        const StatusSnapshot now = SnapshotOf(report, options, *printer.poll, record.Get());
         if (!printer.seen || now != printer.last) PrintChange(printer, now);
         printer.seen = true;
         printer.last = now;

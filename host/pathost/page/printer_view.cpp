@@ -50,10 +50,10 @@ nlohmann::json OptionsJson(Report &report, const PrnInfoEx &record) {
 }
 
 // Everything of the record that is worded, in the report's current language.
-nlohmann::json WordedJson(Report &report, uint32_t sourceType, PrnInfoEx *record) {
+nlohmann::json WordedJson(Report &report, uint32_t sourceType, PrnInfoEx *record, const std::string &unknownReason) {
     return {{"texts",
-             {{"short", StatusText(report, sourceType, record, PAT_TEXT_FORM_SHORT)},
-              {"long", StatusText(report, sourceType, record, PAT_TEXT_FORM_LONG)}}},
+             {{"short", StatusText(report, sourceType, record, PAT_TEXT_FORM_SHORT, unknownReason)},
+              {"long", StatusText(report, sourceType, record, PAT_TEXT_FORM_LONG, unknownReason)}}},
             {"trays", TraysJson(report, *record)},
             {"outputBins", OutputBinsJson(report, *record)},
             {"options", OptionsJson(report, *record)}};
@@ -74,7 +74,7 @@ void DrawPicture(const PatExports &exports, uint32_t sourceType, PrnInfoEx *reco
 
 bool ShowsTheSame(const nlohmann::json &poll, const PrinterView &previous) {
     if (previous.polls == 0) return false;
-    for (const char *key : {"outcome", "deviceId", "record"}) {
+    for (const char *key : {"outcome", "reason", "deviceId", "record"}) {
         if (poll.at(key) != previous.poll.at(key)) return false;
     }
     return true;
@@ -99,7 +99,9 @@ std::shared_ptr<const PrinterView> ViewOfPoll(const PatExports &exports, const R
     view->changes = previous.changes + 1;
     Report report(exports, stdout, ReportLanguage(options));
     for (const std::string &language : AllLibraryLanguages()) {
-        if (report.SelectLanguage(language)) view->languages[language] = WordedJson(report, options.sourceType, record);
+        if (report.SelectLanguage(language)) {
+            view->languages[language] = WordedJson(report, options.sourceType, record, poll.unknownReason);
+        }
     }
     DrawPicture(exports, options.sourceType, record, view.get());
     if (!view->poll.contains("layers")) view->poll["layers"] = nullptr;

@@ -18,7 +18,7 @@ struct PrinterView {
     std::string name;     // HOST:PORT, as in messages
     long polls = 0;       // 0: not polled yet, nothing else is set
     long changes = 0;     // how often what is shown changed: the picture's version
-    nlohmann::json poll;  // time, printer, outcome, device ID, record, layers
+    nlohmann::json poll;  // time, printer, outcome, reason, device ID, record, layers
     // Per library language name ("DE"): texts (short, long), trays,
     // outputBins, options, each item named in that language.
     std::map<std::string, nlohmann::json> languages;

@@ -83,24 +83,29 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
 }
 
 // The device ID for this poll: the one given, or the printer's own (asked
-// once per poll).  False when there is none.
+// once per poll).  False, with the reason, when there is none.
 bool DeviceIdForPoll(PrinterPoll &s) {
+    std::string problem;
     if (s.settings.deviceIdGiven) {
         // A file is read at every poll: whoever writes it may follow the printer.
-        std::string error;
         if (!s.settings.deviceIdFile.empty() &&
-            !LoadDeviceId(s.settings.deviceId, s.settings.deviceIdFile, &s.givenDeviceId, &error)) {
-            NotePrinter(s, error);
+            !LoadDeviceId(s.settings.deviceId, s.settings.deviceIdFile, &s.givenDeviceId, &problem)) {
+            s.givenDeviceId.clear();
+        } else if (s.givenDeviceId.empty()) {
+            problem = "the device ID given is empty";
         }
         s.deviceId = s.givenDeviceId;
-        return !s.deviceId.empty();
+    } else if (!s.deviceIdAsked) {
+        s.deviceIdAsked = true;
+        if (!s.transport->AskDeviceId(&s.deviceId, &problem)) s.deviceId.clear();
+    } else {
+        problem = s.unknownReason;
     }
-    if (s.deviceIdAsked) return !s.deviceId.empty();
-    s.deviceIdAsked = true;
-    std::string problem;
-    if (s.transport->AskDeviceId(&s.deviceId, &problem)) return true;
-    s.deviceId.clear();
-    NotePrinter(s, "no device ID: " + problem + "; the engine status needs it (give it with --device-id)");
+    if (!s.deviceId.empty()) return true;
+    if (s.unknownReason.empty()) {
+        s.unknownReason = "no device ID: " + problem;
+        NotePrinter(s, s.unknownReason + "; the engine status needs it (give it with --device-id)");
+    }
     return false;
 }
 
@@ -122,6 +127,15 @@ void WithdrawDeviceIdQuestion(const PatExports &exports, Query *query) {
     query->asksDeviceId = false;
 }
 
+// What a reply the library refused means, in a user's words; the library's
+// own follow for whoever looks further.
+std::string RefusalOf(uint32_t error, const std::string &reply) {
+    const char *meaning = CountAnswers(reply) == 0 ? "the printer answered, but not in PJL"
+                          : error == PAT_ERROR_INCOMPLETE_REPLY ? "the printer's answer is incomplete"
+                                                                  : "the printer's answer is not PJL this host reads";
+    return std::string(meaning) + " (PatSetCentroDataTo failed: " + DescribeLibraryError(error) + ")";
+}
+
 PollOutcome PollRound(PrinterPoll &s, PrnInfoEx *record, uint32_t flags) {
     Query query;
     uint32_t error = BuildQuery(s.exports, record, flags, &query);
@@ -134,13 +148,14 @@ PollOutcome PollRound(PrinterPoll &s, PrnInfoEx *record, uint32_t flags) {
         NotePrinter(s, problem);
         return PollOutcome::NoPrinter;
     }
-    if (query.asksDeviceId && !DeviceIdForPoll(s)) WithdrawDeviceIdQuestion(s.exports, &query);
+    const bool withoutDeviceId = query.asksDeviceId && !DeviceIdForPoll(s);
+    if (withoutDeviceId) WithdrawDeviceIdQuestion(s.exports, &query);
     error = InterpretReply(s.exports, &query, reply, &s.deviceId, record);
     if (error != 0) {
-        NotePrinter(s, "PatSetCentroDataTo failed: " + DescribeLibraryError(error));
+        NotePrinter(s, RefusalOf(error, reply));
         return PollOutcome::Refused;
     }
-    return PollOutcome::Interpreted;
+    return withoutDeviceId ? PollOutcome::StatusUnknown : PollOutcome::Interpreted;
 }
 
 std::set<uint16_t> KnownTrays(const PrnInfoEx &record) {
@@ -175,11 +190,18 @@ PollOutcome PollPrinter(PrinterPoll &s, PrnInfoEx *record) {
     s.deviceIdAsked = false;
     s.deviceId.clear();
     s.replies.clear();
+    s.unknownReason.clear();
     s.queries = 0;
     const std::set<uint16_t> asked = TraysAskedAbout(*record);
     PollOutcome outcome = PollRound(s, record, s.settings.queryFlags);
-    if (outcome != PollOutcome::Interpreted || !(s.settings.queryFlags & PAT_ITEMS_INPUT_TRAYS)) return outcome;
-    const std::set<uint16_t> known = KnownTrays(*record);
-    const bool newTrays = !std::includes(asked.begin(), asked.end(), known.begin(), known.end());
-    return newTrays ? PollRound(s, record, PAT_ITEMS_INPUT_TRAYS) : outcome;
+    const bool answered = outcome == PollOutcome::Interpreted || outcome == PollOutcome::StatusUnknown;
+    if (answered && (s.settings.queryFlags & PAT_ITEMS_INPUT_TRAYS)) {
+        const std::set<uint16_t> known = KnownTrays(*record);
+        const bool newTrays = !std::includes(asked.begin(), asked.end(), known.begin(), known.end());
+        // The tray question says nothing of the status: an unknown one stays so.
+        const PollOutcome trays = newTrays ? PollRound(s, record, PAT_ITEMS_INPUT_TRAYS) : outcome;
+        if (trays != PollOutcome::Interpreted) outcome = trays;
+    }
+    if (outcome != PollOutcome::StatusUnknown) s.unknownReason.clear();
+    return outcome;
 }

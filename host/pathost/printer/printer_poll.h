@@ -12,7 +12,14 @@
 #include "library/poll_cycle.h"
 #include "printer/printer_transport.h"
 
-enum class PollOutcome { Interpreted, Refused, NoPrinter };
+// What a poll found.  In this family the engine status comes from the
+// device ID: without one the printer's status is unknown, never fine.
+enum class PollOutcome {
+    Interpreted,    // the printer answered, and its status is known
+    StatusUnknown,  // the printer answered, but no device ID could be had
+    Refused,        // the printer answered, but not in a way the library reads
+    NoPrinter,      // no printer reached, or it did not answer
+};
 
 // What a poll asks and how.
 struct PollSettings {
@@ -36,6 +43,7 @@ struct PrinterPoll {
     std::string deviceId;       // the one handed to the library
     bool deviceIdAsked = false; // of the printer, in this poll
     std::string replies;        // all the printer said, for --save-reply
+    std::string unknownReason;  // why there is no device ID, when the status is unknown
     int queries = 0;
 };
 

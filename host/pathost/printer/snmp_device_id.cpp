@@ -2,6 +2,7 @@
 
 #include "printer/device_ids.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include <net-snmp/net-snmp-config.h>
@@ -92,7 +93,15 @@ bool UnderPrefix(const netsnmp_variable_list *value, const oid *prefix, size_t l
 }
 
 // GET of a scalar, or GETNEXT from a column (its first row).
-Lookup Ask(void *session, int command, const oid *name, size_t length, std::string *deviceId,
+std::string NoAnswer(double timeoutSeconds) {
+    char seconds[32];
+    snprintf(seconds, sizeof seconds, "%g s", timeoutSeconds);
+    // An agent drops a request of a community it does not know, without a word.
+    return std::string("no SNMP answer within ") + seconds +
+           " (no agent on that port, or a wrong community: the two look the same)";
+}
+
+Lookup Ask(void *session, int command, const oid *name, size_t length, double timeoutSeconds, std::string *deviceId,
            std::string *problem) {
     netsnmp_pdu *request = snmp_pdu_create(command);
     snmp_add_null_var(request, name, length);
@@ -100,7 +109,7 @@ Lookup Ask(void *session, int command, const oid *name, size_t length, std::stri
     const int status = snmp_sess_synch_response(session, request, &response);
     Lookup lookup = Lookup::Failed;
     if (status == STAT_TIMEOUT) {
-        *problem = "no SNMP answer (no agent, or another community)";
+        *problem = NoAnswer(timeoutSeconds);
     } else if (status != STAT_SUCCESS || response == nullptr) {
         char *text = nullptr;
         snmp_sess_error(session, nullptr, nullptr, &text);
@@ -132,10 +141,10 @@ bool FetchDeviceIdBySnmp(const SnmpSettings &settings, std::string *deviceId, st
     Session session(settings, problem);
     if (session.handle() == nullptr) return false;
     Lookup lookup = Ask(session.handle(), SNMP_MSG_GETNEXT, kPpmDeviceIdColumn, OID_LENGTH(kPpmDeviceIdColumn),
-                        deviceId, problem);
+                        settings.timeoutSeconds, deviceId, problem);
     if (lookup == Lookup::Absent) {
-        lookup = Ask(session.handle(), SNMP_MSG_GET, kEnterpriseDeviceId, OID_LENGTH(kEnterpriseDeviceId), deviceId,
-                     problem);
+        lookup = Ask(session.handle(), SNMP_MSG_GET, kEnterpriseDeviceId, OID_LENGTH(kEnterpriseDeviceId),
+                     settings.timeoutSeconds, deviceId, problem);
     }
     if (lookup == Lookup::Absent) *problem = "the printer's SNMP agent knows no device ID object";
     return lookup == Lookup::Found;

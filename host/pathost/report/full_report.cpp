@@ -7,7 +7,8 @@ std::string ReportLanguage(const ReportSettings &settings) {
     return settings.languages.empty() ? "EN" : settings.languages.front();
 }
 
-bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record, FILE *out) {
+bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record,
+                        const std::string &unknownReason, FILE *out) {
     Report report(exports, out, ReportLanguage(settings));
     PrintLibrary(report, settings.sourceType);
     PrintPrinter(report, *record);
@@ -16,7 +17,7 @@ bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &setting
         PrintTrays(report, *record);
         PrintOutputBins(report, *record);
         PrintOptions(report, *record);
-        PrintStatusTexts(report, settings.sourceType, record);
+        PrintStatusTexts(report, settings.sourceType, record, unknownReason);
     }
     report.UseWordsOf(ReportLanguage(settings));
     PrintPicture(report, settings.sourceType, record, settings.picturePath);
@@ -29,7 +30,7 @@ bool PrintPrinterStatus(const PatExports &exports, const ReportSettings &setting
     for (const std::string &language : settings.languages) {
         if (!report.SelectLanguage(language)) continue;
         PrintOptions(report, *record);
-        PrintStatusTexts(report, settings.sourceType, record);
+        PrintStatusTexts(report, settings.sourceType, record, "");
     }
     report.UseWordsOf(ReportLanguage(settings));
     PrintPicture(report, settings.sourceType, record, settings.picturePath);

@@ -21,5 +21,7 @@ struct ReportSettings {
 // languages one by one: the first language asked for.
 std::string ReportLanguage(const ReportSettings &settings);
 
-bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record, FILE *out);
+// `unknownReason`: why the printer's status is unknown; empty when it is known.
+bool PrintPolledPrinter(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record,
+                        const std::string &unknownReason, FILE *out);
 bool PrintPrinterStatus(const PatExports &exports, const ReportSettings &settings, PrnInfoEx *record, FILE *out);

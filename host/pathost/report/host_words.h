@@ -17,7 +17,7 @@ enum class HostLabel : uint32_t {
     kVersion = 15010, kProfile = 15011, kSourceType = 15012,
     kMaker = 15020, kModel = 15021, kDescription = 15022, kFirmware = 15023, kEmulations = 15024,
     kMemory = 15025, kCounter = 15026, kEngineStatus = 15027, kState = 15028, kError = 15029,
-    kResponse = 15030, kNoAnswer = 15031,
+    kResponse = 15030, kNoAnswer = 15031, kStatusUnknown = 15032,
     kShort = 15040, kLong = 15041, kNoEngineStatus = 15042,
     kLayers = 15050, kUnavailable = 15051,
     kNone = 15060, kUnknown = 15061,

@@ -24,6 +24,7 @@ std::string LocalTime() {
 const char *OutcomeName(PollOutcome outcome) {
     switch (outcome) {
         case PollOutcome::Interpreted: return "answered";
+        case PollOutcome::StatusUnknown: return "unknown";
         case PollOutcome::Refused: return "refused";
         case PollOutcome::NoPrinter: return "no-response";
     }
@@ -61,6 +62,7 @@ nlohmann::json PollJson(const PrinterPoll &poll, PollOutcome outcome, const PrnI
     return {{"time", LocalTime()},
             {"printer", poll.printer},
             {"outcome", OutcomeName(outcome)},
+            {"reason", outcome == PollOutcome::StatusUnknown ? nlohmann::json(poll.unknownReason) : nlohmann::json()},
             {"deviceId", poll.deviceId},
             {"record", RecordJson(record)}};
 }

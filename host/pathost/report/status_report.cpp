@@ -9,7 +9,9 @@
 
 bool HasConditionToWord(const PrnInfoEx &record) { return record.pEngineStatus != nullptr || record.bNoResponse; }
 
-std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form) {
+std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form,
+                       const std::string &unknownReason) {
+    if (!unknownReason.empty()) return form == PAT_TEXT_FORM_SHORT ? report.Word(HostLabel::kStatusUnknown) : unknownReason;
     if (!HasConditionToWord(*record)) return "";
     StatusInfoTree tree(sourceType, record);
     std::string text;
@@ -18,9 +20,13 @@ std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, u
     return report.FromLibrary(text);
 }
 
-void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record) {
+void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record, const std::string &unknownReason) {
     StatusInfoTree tree(sourceType, record);
     report.LanguageHeading(HostLabel::kStatus);
+    if (!unknownReason.empty()) {
+        report.Line(report.Word(HostLabel::kStatusUnknown) + ": " + unknownReason);
+        return;
+    }
     if (!HasConditionToWord(*record)) {
         report.Line(report.Word(HostLabel::kNoEngineStatus));
         return;

@@ -12,11 +12,15 @@ bool HasConditionToWord(const PrnInfoEx &record);
 
 // The short or the long status text (PAT_TEXT_FORM_SHORT, PAT_TEXT_FORM_LONG) in
 // the current language, as UTF-8; empty when there is no condition to word
-// or the library refuses (a failure of the report).
-std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form);
+// or the library refuses (a failure of the report).  When `unknownReason`
+// says why the status is unknown, the short text says so in the current
+// language and the long one is the reason.
+std::string StatusText(Report &report, uint32_t sourceType, PrnInfoEx *record, uint32_t form,
+                       const std::string &unknownReason);
 
-// The short and the long status text, in the current language.
-void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record);
+// The short and the long status text, in the current language; or one line
+// saying that the status is unknown, and why.
+void PrintStatusTexts(Report &report, uint32_t sourceType, PrnInfoEx *record, const std::string &unknownReason);
 
 // The layers of the status picture; with a path, the picture drawn into a PNG file.
 void PrintPicture(Report &report, uint32_t sourceType, PrnInfoEx *record, const std::string &pngPath);

@@ -53,6 +53,8 @@
   function stateOf(printer) {
     if (!printer.polls) return "waiting";
     if (printer.record.noResponse) return "no-response";
+    // Without a device ID nothing is known of the engine: neither fine nor in error.
+    if (printer.outcome === "unknown") return "unknown";
     return printer.record.hasError ? "error" : "ready";
   }
 
