@@ -67,7 +67,7 @@ TEST_F(PollRelease, APollOfEverySampleLeavesNoBlockBehind) {
         PrnInfoEx record = EmptyRecord();
         ASSERT_EQ(PollRound(exports_, printer, kDefaultQueryFlags, &record), 0u) << name;
         ASSERT_EQ(PollRound(exports_, printer, PAT_ITEMS_INPUT_TRAYS, &record), 0u) << name;
-        EXPECT_TRUE(PrintPolledPrinter(exports_, settings_, &record, report_)) << name;
+        EXPECT_TRUE(PrintPolledPrinter(exports_, settings_, &record, "", report_)) << name;
         ReleaseRecord(exports_, &record);
         EXPECT_EQ(platform_heap::LiveBlocks(), liveBefore_) << name;
     }
