@@ -28,6 +28,9 @@ Cases:
   watch            `pathost watch` over a simulator whose state changes: every
                    change printed once, JSON per poll, a clean end on SIGINT
   options          --help, --opt=value, refused values of both programs
+  files            files that are no printer port or no device ID: refused
+                   before anything is written, left as they were, read no
+                   further than a device ID goes; a pipe read once and kept
 
 --update rewrites the expected reports instead of comparing them.
 Every simulator started here stops by itself (lifetime and connection limits).
@@ -713,9 +716,76 @@ def case_usb(args):
           "a missing port: %s" % missing.stderr.decode())
 
 
+def write_file(folder, name, content):
+    path = os.path.join(folder, name)
+    with open(path, "wb") as f:
+        f.write(content)
+    return path
+
+
+def run_measured(command):
+    """Runs a command under a Python of its own, whose waited-for children
+    are that command alone: its result and its peak memory in MiB."""
+    measure = ("import resource, subprocess, sys\n"
+               "r = subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)\n"
+               "sys.stdout.write(str(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss))\n"
+               "sys.stderr.buffer.write(r.stderr)\n"
+               "sys.exit(r.returncode)\n")
+    result = run([sys.executable, "-c", measure] + command)
+    return result, int(result.stdout) // 1024
+
+
+def case_files(args):
+    pathost = os.path.join(args.build, "pathost")
+    # A sanitizer's own memory comes on top of what the host uses.
+    baseline = run_measured([pathost, "--help"])[1] if "ASAN_OPTIONS" in os.environ else 0
+    with tempfile.TemporaryDirectory() as folder:
+        notes = write_file(folder, "notes.txt", b"Meeting at ten.\nBring the toner.\n")
+        empty = write_file(folder, "empty", b"")
+        binary = write_file(folder, "binary", b"MFG:Tessaro;\x00\x01CMD:PJL;\n")
+        two_lines = write_file(folder, "two-lines", b"MFG:Tessaro;\nMDL:MX-4120;\n")
+        # Nothing listens on the discard port: a row that got as far as polling would exit 3.
+        printer = "127.0.0.1:9"
+        rows = [  # arguments, exit status, message, the file that must stay as it was
+            (["usb:" + notes], 3, "not a printer port (a character device", notes),
+            (["usb:" + folder], 3, "Is a directory", None),
+            ([printer, "--device-id-file", "/dev/zero"], 1, "/dev/zero: longer than 65533 bytes", None),
+            ([printer, "--device-id-file", folder], 1, "a directory, not a file holding a device ID", None),
+            ([printer, "--device-id-file", empty], 1, "empty, no device ID in it", empty),
+            ([printer, "--device-id-file", binary], 1, "not text (byte 12 is 0)", binary),
+            ([printer, "--device-id-file", two_lines], 1, "not text (byte 12 is 10)", two_lines),
+        ]
+        for arguments, status, message, kept in rows:
+            before = open(kept, "rb").read() if kept else None
+            result, peak = run_measured([pathost, "poll"] + arguments + ["--timeout", "1"])
+            expect_failure(result, status, message)
+            check(peak < baseline + 16, "%s: pathost grew to %d MiB" % (arguments, peak))
+            if kept:
+                check(open(kept, "rb").read() == before, "%s changed %s" % (arguments, kept))
+        # A pipe gives its device ID once: every poll of a watch has it.
+        pipe = os.path.join(folder, "device-id-pipe")
+        os.mkfifo(pipe)
+        ident = device_id(args.build, "paper_jam")
+
+        def feed():
+            with open(pipe, "w") as f:
+                f.write(ident + "\n")
+
+        feeder = threading.Thread(target=feed, daemon=True)
+        feeder.start()
+        with Simulator(args.build, "paper_jam") as simulator:
+            import json
+            out, _ = watch_until(args.build, [simulator.address], lambda lines: len(lines) >= 3, "--json",
+                                 "--interval", "0.1", "--timeout", "5", "--device-id-file", pipe)
+        feeder.join(timeout=10)
+        polls = [json.loads(line) for line in out.splitlines()]
+        check(len(polls) >= 3 and all(p["outcome"] == "answered" and p["deviceId"] == ident for p in polls),
+              "a piped device ID was not kept:\n" + out)
+
+
 CASES = {"poll": case_poll, "replay": case_replay, "status": case_status, "faults": case_faults,
          "simulator": case_simulator, "windows": case_windows, "valgrind": case_valgrind, "snmp": case_snmp,
-         "watch": case_watch, "options": case_options, "usb": case_usb}
+         "watch": case_watch, "options": case_options, "usb": case_usb, "files": case_files}
 
 
 def main():

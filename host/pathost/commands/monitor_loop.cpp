@@ -29,7 +29,14 @@ bool OpenPrinters(const PatExports &exports, const HostOptions &options,
             return false;
         }
         std::string error;
-        if (!LoadDeviceId(options.deviceId, poll->settings.deviceIdFile, &poll->givenDeviceId, &error)) {
+        // A pipe gives its content once: printers that share it share what it gave.
+        const PrinterPoll *sharing = i > 0 && poll->settings.deviceIdFile == (*printers)[i - 1]->settings.deviceIdFile
+                                         ? (*printers)[i - 1].get()
+                                         : nullptr;
+        if (sharing != nullptr && !sharing->rereadDeviceIdFile) {
+            poll->givenDeviceId = sharing->givenDeviceId;
+        } else if (!LoadDeviceId(options.deviceId, poll->settings.deviceIdFile, &poll->givenDeviceId, &error,
+                                 &poll->rereadDeviceIdFile)) {
             fprintf(stderr, "pathost: %s\n", error.c_str());
             *status = kExitRefused;
             return false;

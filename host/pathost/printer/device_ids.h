@@ -12,5 +12,9 @@ const size_t kMaxDeviceIdLength = 65535 - 2;
 
 // The device ID given as text, or the content of `file` when it names one
 // (a line end at its end left out); false, with the reason, when the file
-// cannot be read or the device ID is longer than kMaxDeviceIdLength.
-bool LoadDeviceId(const std::string &given, const std::string &file, std::string *deviceId, std::string *error);
+// cannot be read, is a directory, is empty or is not one line of text, or
+// the device ID is longer than kMaxDeviceIdLength.  A file is read no
+// further than that.  *fileMayChange: the file is a regular one, which may
+// be read again; a pipe or a device gives its content once.
+bool LoadDeviceId(const std::string &given, const std::string &file, std::string *deviceId, std::string *error,
+                  bool *fileMayChange = nullptr);

@@ -87,8 +87,8 @@ bool Exchange(PrinterPoll &s, const Query &query, std::string *reply, std::strin
 bool DeviceIdForPoll(PrinterPoll &s) {
     std::string problem;
     if (s.settings.deviceIdGiven) {
-        // A file is read at every poll: whoever writes it may follow the printer.
-        if (!s.settings.deviceIdFile.empty() &&
+        // A regular file is read at every poll: whoever writes it may follow the printer.
+        if (s.rereadDeviceIdFile &&
             !LoadDeviceId(s.settings.deviceId, s.settings.deviceIdFile, &s.givenDeviceId, &problem)) {
             s.givenDeviceId.clear();
         } else if (s.givenDeviceId.empty()) {
@@ -130,7 +130,9 @@ void WithdrawDeviceIdQuestion(const PatExports &exports, Query *query) {
 // What a reply the library refused means, in a user's words; the library's
 // own follow for whoever looks further.
 std::string RefusalOf(uint32_t error, const std::string &reply) {
-    const char *meaning = CountAnswers(reply) == 0 ? "the printer answered, but not in PJL"
+    // Every PJL answer echoes its question, which starts so.
+    const bool pjl = reply.find("@PJL") != std::string::npos;
+    const char *meaning = !pjl ? "the printer answered, but not in PJL"
                           : error == PAT_ERROR_INCOMPLETE_REPLY ? "the printer's answer is incomplete"
                                                                   : "the printer's answer is not PJL this host reads";
     return std::string(meaning) + " (PatSetCentroDataTo failed: " + DescribeLibraryError(error) + ")";

@@ -39,6 +39,7 @@ struct PrinterPoll {
     std::string printer;  // HOST:PORT, for messages
     std::unique_ptr<PrinterTransport> transport;  // null when the address is none
     std::string givenDeviceId;  // the device ID given, or the file's
+    bool rereadDeviceIdFile = false;  // a regular file: read again at every poll
     // Of the latest poll:
     std::string deviceId;       // the one handed to the library
     bool deviceIdAsked = false; // of the printer, in this poll

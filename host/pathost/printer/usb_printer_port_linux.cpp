@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -30,6 +31,25 @@ bool WaitFor(int fd, short events, double seconds) {
     do ready = poll(&entry, 1, milliseconds);
     while (ready < 0 && errno == EINTR);
     return ready > 0;
+}
+
+// Opens a port, which must be a character device: checked on the opened
+// descriptor, before anything is written, so that a mistyped path never has
+// a query written over a file.  Nothing is created or truncated.  -1 with
+// the reason otherwise.
+int OpenCharacterDevice(const std::string &devicePath, int flags, std::string *error) {
+    const int fd = open(devicePath.c_str(), flags | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = devicePath + ": " + strerror(errno);
+        return -1;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode)) {
+        close(fd);
+        *error = devicePath + ": not a printer port (a character device such as /dev/usb/lp0)";
+        return -1;
+    }
+    return fd;
 }
 
 class UsbPrinterPort : public PrinterChannel {
@@ -89,17 +109,14 @@ PrinterChannel::ReadOutcome UsbPrinterPort::ReadSome(char *buffer, size_t capaci
 
 std::unique_ptr<PrinterChannel> OpenUsbPrinterPort(const std::string &devicePath, double timeoutSeconds,
                                                    std::string *error) {
-    const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *error = devicePath + ": " + strerror(errno);
-        return nullptr;
-    }
+    const int fd = OpenCharacterDevice(devicePath, O_RDWR, error);
+    if (fd < 0) return nullptr;
     return std::unique_ptr<PrinterChannel>(new UsbPrinterPort(fd, timeoutSeconds));
 }
 
 bool ReadUsbDeviceId(const std::string &devicePath, std::string *deviceId, std::string *problem) {
     std::string asked;
-    const int fd = open(devicePath.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenCharacterDevice(devicePath, O_RDONLY, &asked);
     if (fd >= 0) {
         // The driver's buffer is 1 KiB; the ioctl's size field allows up to 16 KiB.
         unsigned char buffer[1024];
@@ -108,8 +125,6 @@ bool ReadUsbDeviceId(const std::string &devicePath, std::string *deviceId, std::
         close(fd);
         if (answered && ParseKernelDeviceId(buffer, sizeof buffer, deviceId, &asked)) return true;
         if (!answered) asked = std::string("the port does not give it (") + strerror(ioctlError) + ")";
-    } else {
-        asked = devicePath + ": " + strerror(errno);
     }
     const char *root = getenv("PATHOST_SYSFS_ROOT");
     std::string fromSysfs;
