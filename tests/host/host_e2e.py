@@ -30,12 +30,15 @@ Cases:
   options          --help, --opt=value, refused values of both programs
   files            files that are no printer port or no device ID: refused
                    before anything is written, left as they were, read no
-                   further than a device ID goes; a pipe read once and kept
+                   further than a device ID goes; a pipe read once and kept;
+                   outputs that cannot be written fail the poll; the JSON's
+                   time in the local zone
 
 --update rewrites the expected reports instead of comparing them.
 Every simulator started here stops by itself (lifetime and connection limits).
 """
 import argparse
+import re
 import os
 import resource
 import socket
@@ -575,9 +578,14 @@ def case_watch(args):
             check(len(polls) >= 4, "too few JSON polls:\n" + out)
             for p in polls:
                 check(set(p) >= {"time", "printer", "outcome", "reason", "record", "texts", "layers"}, "JSON: %s" % p)
+                check(RFC3339.match(p["time"]), "not an RFC 3339 time: %s" % p["time"])
                 check(p["reason"] is None or p["outcome"] == "unknown", "a reason for %s" % p["outcome"])
                 check(set(p["texts"]) == {"EN", "DE"}, "JSON texts: %s" % p["texts"])
     expect_failure(host(args.build, "watch"), 2, "watch needs HOST[:PORT]")
+
+
+# A time with its offset from UTC: 2026-12-11T09:22:23+01:00.
+RFC3339 = re.compile(r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d$")
 
 
 def case_options(args):
@@ -777,6 +785,26 @@ def case_files(args):
             import json
             out, _ = watch_until(args.build, [simulator.address], lambda lines: len(lines) >= 3, "--json",
                                  "--interval", "0.1", "--timeout", "5", "--device-id-file", pipe)
+            # Output that cannot be written is a failure, with its message.
+            for extra, message in (([], "standard output cannot be written (No space left on device)"),
+                                   (["--save-reply", "/dev/full"], "/dev/full: cannot be written"),
+                                   (["--picture", "/dev/full"], "cannot write /dev/full")):
+                with open("/dev/full", "wb") as full:
+                    result = subprocess.run([pathost, "poll", simulator.address, "--device-id", ident] + extra,
+                                            stdout=full, stderr=subprocess.PIPE, timeout=RUN_TIMEOUT)
+                expect_failure(result, 1, message)
+            # The JSON's time carries the local zone's offset (POSIX TZ: "-1:30" is east of UTC).
+            zone = os.environ.get("TZ")
+            os.environ["TZ"] = "ZONE-1:30"
+            try:
+                zoned, _ = watch_until(args.build, [simulator.address], lambda lines: len(lines) >= 1, "--json",
+                                       "--device-id", ident)
+            finally:
+                os.environ.pop("TZ")
+                if zone is not None:
+                    os.environ["TZ"] = zone
+            polled_at = json.loads(zoned.splitlines()[0])["time"]
+            check(RFC3339.match(polled_at) and polled_at.endswith("+01:30"), "time in the zone: " + polled_at)
         feeder.join(timeout=10)
         polls = [json.loads(line) for line in out.splitlines()]
         check(len(polls) >= 3 and all(p["outcome"] == "answered" and p["deviceId"] == ident for p in polls),

@@ -198,6 +198,15 @@ def http(url, method="GET"):
         return refusal.code, refusal.headers.get("Content-Type"), refusal.read()
 
 
+def method_answer(url, method):
+    """Status and Allow header of a request with that method."""
+    try:
+        with urllib.request.urlopen(urllib.request.Request(url, method=method), timeout=WAIT) as response:
+            return response.status, response.headers.get("Allow")
+    except urllib.error.HTTPError as refusal:
+        return refusal.code, refusal.headers.get("Allow")
+
+
 def report_fields(report, title):
     """The fields of a report section: (label, value) with continued lines joined by newlines."""
     fields = []
@@ -281,15 +290,18 @@ def check_endpoints(server, names):
     for path, expected in cases:
         status, _, body = http(server.url.rstrip("/") + path)
         check(status == expected, "%s: %d, expected %d: %s" % (path, status, expected, body[:200]))
-    status, _, _ = http(server.url + "api/printers", method="POST")
-    check(status in (404, 405), "POST /api/printers: %d" % status)
+    # The page is only read: every other method is refused, wherever it goes.
+    for method, path in (("POST", "api/printers"), ("DELETE", ""), ("PUT", "status.js"), ("PATCH", "nothing")):
+        status, allowed = method_answer(server.url + path, method)
+        check((status, allowed) == (405, "GET, HEAD"), "%s /%s: %d, Allow %s" % (method, path, status, allowed))
+    check(method_answer(server.url, "HEAD") == (200, None), "HEAD /: %s" % (method_answer(server.url, "HEAD"),))
     status, kind, body = http(server.url + "api/printers?lang=de")
     answer = json.loads(body)
     check(kind.startswith("application/json") and answer["language"] == "DE", "api: %s %s" % (kind, body[:200]))
     check(len(answer["languages"]) == 17, "languages: %s" % answer["languages"])
     check([p["name"] for p in answer["printers"]] == names, "printers: %s" % answer["printers"])
     for printer in answer["printers"]:
-        check(set(printer) >= {"name", "polls", "time", "outcome", "deviceId", "record", "layers", "texts", "trays",
+        check(set(printer) >= {"name", "polls", "time", "outcome", "reason", "deviceId", "record", "layers", "texts", "trays",
                                "outputBins", "options", "picture"}, "printer JSON: %s" % sorted(printer))
     status, kind, body = http(server.url + "?lang=xx")
     check(b"unknown language" in body and kind.startswith("text/plain"), "400 body: %s" % body)

@@ -1,6 +1,8 @@
 // pathost: the reference host of the printer-model library.  It reaches
 // the library through its exports only, as any monitoring host does.
+#include <errno.h>
 #include <stdio.h>
+#include <string.h>
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -20,6 +22,17 @@ void UseBinaryOutput() {
 #endif
 }
 
+// A report that did not reach standard output (a full disk, a closed pipe)
+// is no success.
+int CheckedOutput(int status) {
+    const bool flushed = fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !ferror(stdout)) return status;
+    fprintf(stderr, "pathost: standard output cannot be written%s%s%s\n", flushed ? "" : " (",
+            flushed ? "" : strerror(error), flushed ? "" : ")");
+    return status == kExitDone ? kExitRefused : status;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -32,12 +45,12 @@ int main(int argc, char **argv) {
     }
     if (options.help) {
         fputs(HostUsage().c_str(), stdout);
-        return kExitDone;
+        return CheckedOutput(kExitDone);
     }
     PatExports exports;
     if (!LoadPatExports(options.libraryPath, &exports, &error)) {
         fprintf(stderr, "pathost: %s\n", error.c_str());
         return kExitRefused;
     }
-    return FindHostCommand(options.command)->run(exports, options);
+    return CheckedOutput(FindHostCommand(options.command)->run(exports, options));
 }

@@ -14,12 +14,7 @@
 
 namespace {
 
-int Finish(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnInfoEx *record) {
-    fprintf(stderr, "pathost: %s: %d %s, %d answers, %u bytes\n", s.printer.c_str(), s.queries,
-            s.queries == 1 ? "query" : "queries", CountAnswers(s.replies), static_cast<unsigned>(s.replies.size()));
-    if (!options.saveReplyPath.empty() && !WriteWholeFile(options.saveReplyPath, s.replies)) {
-        fprintf(stderr, "pathost: %s: cannot be written\n", options.saveReplyPath.c_str());
-    }
+int Report(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnInfoEx *record) {
     const ReportSettings report = ReportSettingsOf(options);
     switch (outcome) {
         case PollOutcome::Refused: return kExitRefused;
@@ -35,6 +30,15 @@ int Finish(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnI
             return kExitNoPrinter;
     }
     return kExitRefused;
+}
+
+int Finish(PrinterPoll &s, const HostOptions &options, PollOutcome outcome, PrnInfoEx *record) {
+    fprintf(stderr, "pathost: %s: %d %s, %d answers, %u bytes\n", s.printer.c_str(), s.queries,
+            s.queries == 1 ? "query" : "queries", CountAnswers(s.replies), static_cast<unsigned>(s.replies.size()));
+    const bool saved = options.saveReplyPath.empty() || WriteWholeFile(options.saveReplyPath, s.replies);
+    if (!saved) fprintf(stderr, "pathost: %s: cannot be written\n", options.saveReplyPath.c_str());
+    const int status = Report(s, options, outcome, record);
+    return !saved && status == kExitDone ? kExitRefused : status;
 }
 
 }  // namespace

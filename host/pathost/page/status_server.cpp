@@ -103,6 +103,13 @@ struct StatusServer::Http {
         server.Get("/api/printers", [this](const httplib::Request &q, httplib::Response &r) { Printers(q, r); });
         server.Get("/printers/([^/]+)/picture\\.png",
                    [this](const httplib::Request &q, httplib::Response &r) { Picture(q, r); });
+        // The page is only read: any other method is refused before routing.
+        server.set_pre_routing_handler([](const httplib::Request &q, httplib::Response &r) {
+            if (q.method == "GET" || q.method == "HEAD") return httplib::Server::HandlerResponse::Unhandled;
+            r.set_header("Allow", "GET, HEAD");
+            SendText(r, 405, q.method + " is not allowed here: the page is only read (GET, HEAD)");
+            return httplib::Server::HandlerResponse::Handled;
+        });
         // What no route takes (404, an unknown method) is said in words.
         server.set_error_handler([](const httplib::Request &, httplib::Response &r) {
             if (r.body.empty()) SendText(r, r.status, r.status == 404 ? "not found" : "refused");

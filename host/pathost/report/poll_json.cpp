@@ -1,24 +1,56 @@
 #include "report/poll_json.h"
 
+#include <stdio.h>
 #include <time.h>
 
 namespace {
 
 nlohmann::json TextOrNull(const char *text) { return text != nullptr ? nlohmann::json(text) : nlohmann::json(); }
 
-}  // namespace
-
-std::string LocalTime() {
-    const time_t now = time(nullptr);
+struct tm LocalNow(time_t now) {
     struct tm local;
 #if defined(_WIN32)
     localtime_s(&local, &now);
 #else
     localtime_r(&now, &local);
 #endif
+    return local;
+}
+
+// Seconds east of UTC: the local time's fields less UTC's.  strftime's %z
+// would do on Linux, but Windows' C library writes the zone's name there.
+long UtcOffsetSeconds(const struct tm &local, time_t now) {
+    struct tm utc;
+#if defined(_WIN32)
+    gmtime_s(&utc, &now);
+#else
+    gmtime_r(&now, &utc);
+#endif
+    // Days apart: at most one, across a year's end too.
+    const long days = local.tm_year != utc.tm_year ? (local.tm_year > utc.tm_year ? 1 : -1)
+                                                   : local.tm_yday - utc.tm_yday;
+    return ((days * 24 + local.tm_hour - utc.tm_hour) * 60 + local.tm_min - utc.tm_min) * 60 +
+           (local.tm_sec - utc.tm_sec);
+}
+
+std::string Formatted(const struct tm &local, const char *format) {
     char text[32];
-    strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    strftime(text, sizeof text, format, &local);
     return text;
+}
+
+}  // namespace
+
+std::string LocalTime() { return Formatted(LocalNow(time(nullptr)), "%Y-%m-%d %H:%M:%S"); }
+
+std::string LocalTimeWithZone() {
+    const time_t now = time(nullptr);
+    const struct tm local = LocalNow(now);
+    const long offset = UtcOffsetSeconds(local, now);
+    const long minutes = (offset < 0 ? -offset : offset) / 60;
+    char zone[16];
+    snprintf(zone, sizeof zone, "%c%02ld:%02ld", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    return Formatted(local, "%Y-%m-%dT%H:%M:%S") + zone;
 }
 
 const char *OutcomeName(PollOutcome outcome) {
@@ -59,7 +91,7 @@ nlohmann::json RecordJson(const PrnInfoEx &r) {
 }
 
 nlohmann::json PollJson(const PrinterPoll &poll, PollOutcome outcome, const PrnInfoEx &record) {
-    return {{"time", LocalTime()},
+    return {{"time", LocalTimeWithZone()},
             {"printer", poll.printer},
             {"outcome", OutcomeName(outcome)},
             {"reason", outcome == PollOutcome::StatusUnknown ? nlohmann::json(poll.unknownReason) : nlohmann::json()},

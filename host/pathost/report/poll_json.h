@@ -11,6 +11,8 @@
 
 // "2026-12-10 18:18:15", local time.
 std::string LocalTime();
+// "2026-12-10T18:18:15+01:00": local time with its offset from UTC (RFC 3339).
+std::string LocalTimeWithZone();
 
 // "answered", "unknown", "refused", "no-response".
 const char *OutcomeName(PollOutcome outcome);
