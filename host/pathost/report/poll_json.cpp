@@ -7,25 +7,21 @@ namespace {
 
 nlohmann::json TextOrNull(const char *text) { return text != nullptr ? nlohmann::json(text) : nlohmann::json(); }
 
-struct tm LocalNow(time_t now) {
-    struct tm local;
+// The moment's fields in local time, or in UTC.
+struct tm FieldsOf(time_t moment, bool local) {
+    struct tm fields;
 #if defined(_WIN32)
-    localtime_s(&local, &now);
+    local ? localtime_s(&fields, &moment) : gmtime_s(&fields, &moment);
 #else
-    localtime_r(&now, &local);
+    local ? localtime_r(&moment, &fields) : gmtime_r(&moment, &fields);
 #endif
-    return local;
+    return fields;
 }
 
 // Seconds east of UTC: the local time's fields less UTC's.  strftime's %z
 // would do on Linux, but Windows' C library writes the zone's name there.
 long UtcOffsetSeconds(const struct tm &local, time_t now) {
-    struct tm utc;
-#if defined(_WIN32)
-    gmtime_s(&utc, &now);
-#else
-    gmtime_r(&now, &utc);
-#endif
+    const struct tm utc = FieldsOf(now, false);
     // Days apart: at most one, across a year's end too.
     const long days = local.tm_year != utc.tm_year ? (local.tm_year > utc.tm_year ? 1 : -1)
                                                    : local.tm_yday - utc.tm_yday;
@@ -41,11 +37,11 @@ std::string Formatted(const struct tm &local, const char *format) {
 
 }  // namespace
 
-std::string LocalTime() { return Formatted(LocalNow(time(nullptr)), "%Y-%m-%d %H:%M:%S"); }
+std::string LocalTime() { return Formatted(FieldsOf(time(nullptr), true), "%Y-%m-%d %H:%M:%S"); }
 
 std::string LocalTimeWithZone() {
     const time_t now = time(nullptr);
-    const struct tm local = LocalNow(now);
+    const struct tm local = FieldsOf(now, true);
     const long offset = UtcOffsetSeconds(local, now);
     const long minutes = (offset < 0 ? -offset : offset) / 60;
     char zone[16];
