@@ -11,8 +11,9 @@ through its DevTools protocol over a pipe (--remote-debugging-pipe: no port,
 nothing but Python's standard library).  The page must show each printer's
 texts, names and picture as `pathost poll` reports and draws them, in the
 language chosen, follow the scripted printer's changes, and show markup as
-text; the endpoints answer 404 and 400 where they should, and the server
-ends cleanly on SIGINT.
+text; the endpoints answer 404, 400 and 405 where they should, and the
+server ends cleanly on SIGINT.  A printer without a device ID gets a grey
+card that says its status is unknown, and why.
 
 --update also saves the page as docs/screenshots/status-page.png.
 Exit 77 (skipped) when chromium is not installed.
@@ -154,9 +155,9 @@ class Browser:
 class Server:
     """pathost serve on a free loopback port, ended with SIGINT as Ctrl-C does."""
 
-    def __init__(self, build, printers, device_id_files):
+    def __init__(self, build, printers, device_id_files, *extra):
         self.command = [os.path.join(build, "pathost"), "serve"] + printers + ["--port", "0", "--interval", "0.5",
-                                                                               "--timeout", "1"]
+                                                                               "--timeout", "1"] + list(extra)
         for path in device_id_files:
             self.command += ["--device-id-file", path]
 
@@ -329,6 +330,21 @@ def check_follows_script(browser, name, expected):
         picture_shown(browser, name)
 
 
+def check_unknown_card(build, browser, printer):
+    """A printer whose device ID cannot be had (no SNMP agent answers) is not
+    shown as healthy: a grey card, its status unknown in the page's language,
+    and why."""
+    with Server(build, [printer], [], "--snmp-port", str(host_e2e.free_udp_port())) as server:
+        browser.open(server.url + "?lang=de")
+        browser.wait_for("%s.dataset.outcome === 'unknown'" % card(printer), "the unknown status")
+        shown = card_texts(browser, printer)
+        check(shown["short"] == "Status unbekannt" and shown["long"].startswith("no device ID: "),
+              "the unknown card says %r, %r" % (shown["short"], shown["long"]))
+        grey = browser.evaluate("getComputedStyle(%s).borderTopColor" % card(printer))
+        check(grey == "rgb(117, 117, 117)", "the unknown card's colour is %s" % grey)
+        server.stop()
+
+
 def write_markup_state(folder):
     """The paper jam state, with markup for the description and the status text."""
     path = os.path.join(folder, "markup.state")
@@ -417,6 +433,7 @@ def run(args):
                     print("wrote " + SCREENSHOT)
                 check(scripted.alive() and idle.alive(), "a simulator stopped")
                 server.stop()
+                check_unknown_card(build, browser, idle.address)
     return 0
 
 
