@@ -15,13 +15,13 @@
 
 #include "commands/commands.h"
 #include "device_id.h"
-#include "report/full_report.h"
 #include "library/host_record.h"
 #include "library/linked_exports.h"
-#include "pjl_answers.h"
-#include "platform/linux/heap_hooks.h"
 #include "library/poll_cycle.h"
 #include "library/record_from_state.h"
+#include "pjl_answers.h"
+#include "platform/linux/heap_hooks.h"
+#include "report/full_report.h"
 #include "sim_server.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include "library/host_record.h"
 #include "library/linked_exports.h"
-#include "platform/linux/heap_hooks.h"
-#include "page/printer_view.h"
 #include "library/record_from_state.h"
+#include "page/printer_view.h"
 #include "page/status_page.h"
+#include "platform/linux/heap_hooks.h"
 
 namespace {
 
