@@ -34,7 +34,8 @@ const char kUsage[] =
     "                      or endless (an answer that streams on and never closes)\n"
     "  --verbose           log connections and requests to standard error\n"
     "  --help              this text\n"
-    "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line\n";
+    "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line;\n"
+    "SIGUSR1 moves it on to its next state at once\n";
 
 enum class Mode { Serve, DeviceId, Answer, SnmpPass };
 

@@ -49,7 +49,7 @@ port_file="$work/port"
 build/native64/patsim --port 0 --port-file "$port_file" --lifetime 600 "$sample" 2>/dev/null &
 simulator=$!
 trap 'kill $simulator 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
+wait_for_port_file "$port_file" "patsim"
 port=$(cat "$port_file")
 device_id=$(build/native64/patsim --device-id "$sample")
 
