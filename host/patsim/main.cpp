@@ -163,6 +163,7 @@ int main(int argc, char **argv) {
             fprintf(stderr, "patsim: %s\n", error.c_str());
             return 1;
         }
+        HandleServerSignals();
         return ServeScript(script, args.server);
     }
     PrinterDescription printer;
@@ -176,5 +177,6 @@ int main(int argc, char **argv) {
         case Mode::SnmpPass:
         case Mode::Serve: break;
     }
+    HandleServerSignals();
     return Serve(printer, args.server);
 }

@@ -167,7 +167,7 @@ bool Simulator::Accepting() const {
 }
 
 bool Simulator::Finished(double startedAt) const {
-    if (g_stopRequested) return true;
+    if (g_stopRequested || (settings_.stop != nullptr && settings_.stop->load())) return true;
     if (Now() - startedAt >= settings_.lifetimeSeconds) return true;
     return settings_.maxConnections != 0 && accepted_ >= settings_.maxConnections && clients_.empty();
 }
@@ -310,14 +310,17 @@ bool ParseFault(const std::string &name, Fault *fault) {
     return false;
 }
 
-int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings) {
+void HandleServerSignals() {
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     action.sa_handler = OnStepSignal;
     sigaction(SIGUSR1, &action, nullptr);
-    signal(SIGPIPE, SIG_IGN);
+    signal(SIGPIPE, SIG_IGN);  // a reader of its output that went away ends nothing
+}
+
+int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings) {
     Simulator simulator(script, settings);
     return simulator.Run();
 }

@@ -56,7 +56,8 @@ device_id=$(build/native64/patsim --device-id "$sample")
 # Runs one build of the example against the simulator; its report must be the expected one.
 poll() {
   local what="$1"; shift
-  if "$@" 127.0.0.1 "$port" "$device_id" > "$work/report" 2> "$work/errors" \
+  # The example waits on its socket without a deadline: a hung run ends here.
+  if timeout 300 "$@" 127.0.0.1 "$port" "$device_id" > "$work/report" 2> "$work/errors" \
      && tr -d '\r' < "$work/report" | diff -u "$expected" - > "$work/diff"; then
     echo "ok: $what"
   else
