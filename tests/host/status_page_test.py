@@ -119,13 +119,21 @@ class Browser:
         return result["result"].get("value")
 
     def wait_for(self, expression, what, seconds=WAIT):
-        """The expression's value once it is true; fails after `seconds`."""
+        """The expression's value once it is true; fails after `seconds`.  An
+        expression that throws is not true yet: a freshly opened page has no
+        cards until its first answer from the server."""
         deadline = time.monotonic() + seconds
         while True:
-            value = self.evaluate(expression)
+            try:
+                value = self.evaluate(expression)
+            except Failure as failure:
+                value, thrown = None, failure
+            else:
+                thrown = None
             if value:
                 return value
-            check(time.monotonic() < deadline, "%s: not within %d s" % (what, seconds))
+            check(time.monotonic() < deadline, "%s: not within %d s%s" % (what, seconds,
+                                                                           " (%s)" % thrown if thrown else ""))
             time.sleep(0.2)
 
     def open(self, url):
