@@ -3,8 +3,8 @@
 #include <stdlib.h>
 
 #include "device_id.h"
-#include "pjl_answers.h"
 #include "library/poll_cycle.h"
+#include "pjl_answers.h"
 
 const PatExports kExports = LinkedExports();
 

@@ -33,7 +33,8 @@ std::string Usage() {
            "                      " + FaultNames() + "\n"
            "  --verbose           log connections and requests to standard error\n"
            "  --help              this text\n"
-           "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line\n";
+           "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line;\n"
+           "SIGUSR1 moves it on to its next state at once\n";
 }
 
 enum class Mode { Serve, DeviceId, Answer, SnmpPass };
@@ -162,6 +163,7 @@ int main(int argc, char **argv) {
             fprintf(stderr, "patsim: %s\n", error.c_str());
             return 1;
         }
+        HandleServerSignals();
         return ServeScript(script, args.server);
     }
     PrinterDescription printer;
@@ -175,5 +177,6 @@ int main(int argc, char **argv) {
         case Mode::SnmpPass:
         case Mode::Serve: break;
     }
+    HandleServerSignals();
     return Serve(printer, args.server);
 }

@@ -34,8 +34,10 @@ const size_t kEndlessChunkLines = 1024;
 const size_t kMaxOutgoingBytes = 1 << 20;
 
 volatile sig_atomic_t g_stopRequested = 0;
+volatile sig_atomic_t g_stepSignals = 0;  // SIGUSR1s received; only the handler writes it
 
 void OnStopSignal(int) { g_stopRequested = 1; }
+void OnStepSignal(int) { g_stepSignals = g_stepSignals + 1; }
 
 double Now() {
     timespec t;
@@ -85,6 +87,7 @@ private:
     const ServerSettings &settings_;
     size_t step_ = 0;
     double stepEndsAt_ = 0;  // seconds after the start
+    sig_atomic_t stepSignalsFollowed_ = 0;
     const PrinterDescription *printer_ = nullptr;
     Fault fault_ = Fault::None;
     int listener_ = -1;
@@ -144,6 +147,13 @@ void Simulator::FollowScript(double startedAt) {
     if (script_.size() < 2) return;
     const double elapsed = Now() - startedAt;
     if (stepEndsAt_ == 0) stepEndsAt_ = script_[0].seconds;
+    // A test that moves the script on by signal waits for what it sees, not
+    // for a step's seconds; the step it enters gets its whole time.
+    for (; stepSignalsFollowed_ != g_stepSignals; ++stepSignalsFollowed_) {
+        const size_t next = (step_ + 1) % script_.size();
+        stepEndsAt_ = elapsed + script_[next].seconds;
+        EnterStep(next);
+    }
     while (elapsed >= stepEndsAt_) {
         const size_t next = (step_ + 1) % script_.size();
         stepEndsAt_ += script_[next].seconds;
@@ -157,7 +167,7 @@ bool Simulator::Accepting() const {
 }
 
 bool Simulator::Finished(double startedAt) const {
-    if (g_stopRequested) return true;
+    if (g_stopRequested || (settings_.stop != nullptr && settings_.stop->load())) return true;
     if (Now() - startedAt >= settings_.lifetimeSeconds) return true;
     return settings_.maxConnections != 0 && accepted_ >= settings_.maxConnections && clients_.empty();
 }
@@ -312,12 +322,17 @@ std::string FaultNames() {
     return names;
 }
 
-int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings) {
+void HandleServerSignals() {
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    signal(SIGPIPE, SIG_IGN);
+    action.sa_handler = OnStepSignal;
+    sigaction(SIGUSR1, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);  // a reader of its output that went away ends nothing
+}
+
+int ServeScript(const std::vector<ScriptStep> &script, const ServerSettings &settings) {
     Simulator simulator(script, settings);
     return simulator.Run();
 }

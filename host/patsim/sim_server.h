@@ -4,6 +4,7 @@
 // a forgotten simulator never outlives a test run for long.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ struct ServerSettings {
     Fault fault = Fault::None;
     bool verbose = false;          // log connections and requests to stderr
     std::string deviceIdFile;      // kept holding the current state's device ID, if not empty
+    // Ends the server when it turns true: for a server on a thread of another
+    // program, whose signals are its own.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 // One step of a script of states: the printer in this state (and with this
@@ -48,8 +52,12 @@ struct ScriptStep {
 // to the script's folder.  False with a message when a line is refused.
 bool ReadScriptFile(const std::string &path, std::vector<ScriptStep> *script, std::string *error);
 
-// Serves until the lifetime ends, the connection limit is reached, or
-// SIGINT/SIGTERM arrives.  Returns a process exit status; prints the port it
+// The signals of a simulator process: SIGINT and SIGTERM end the server,
+// SIGUSR1 moves a script on to its next state at once; SIGPIPE is ignored.
+void HandleServerSignals();
+
+// Serves until the lifetime ends, the connection limit is reached, `stop`
+// turns true, or (after HandleServerSignals) SIGINT or SIGTERM arrives.  Returns a process exit status; prints the port it
 // listens on to stdout once it is ready.
 int Serve(const PrinterDescription &printer, const ServerSettings &settings);
 // The same, going through the script's states (the faults of the script's

@@ -38,9 +38,11 @@ Cases:
 Every simulator started here stops by itself (lifetime and connection limits).
 """
 import argparse
-import re
+import contextlib
 import os
+import re
 import resource
+import signal
 import socket
 import subprocess
 import sys
@@ -54,6 +56,11 @@ EXPECTED = os.path.join(ROOT, "tests", "host", "expected")
 WINE_RUN = os.path.join(ROOT, "tools", "dev", "wine-run")
 SKIPPED = 77
 RUN_TIMEOUT = 120
+# Wine's first start in a run, emulated and on a busy machine, takes minutes
+# (its check and its poll fit in the test's own 600 s).
+WINE_TIMEOUT = 270
+# A deadline that only a hung run reaches: every wait here is for a condition.
+DEADLINE = 90
 HOST_WORDS = os.path.join(ROOT, "host", "words")
 STATUS_HEADING_WORD = 15005
 
@@ -79,8 +86,8 @@ def check(condition, message):
         raise Failure(message)
 
 
-def run(command, **kwargs):
-    return subprocess.run(command, capture_output=True, timeout=RUN_TIMEOUT, **kwargs)
+def run(command, timeout=RUN_TIMEOUT, **kwargs):
+    return subprocess.run(command, capture_output=True, timeout=timeout, **kwargs)
 
 
 def sample_path(name):
@@ -88,12 +95,13 @@ def sample_path(name):
 
 
 class Simulator:
-    """patsim on a free loopback port, for the duration of a `with` block."""
+    """patsim on a free loopback port, for the duration of a `with` block.
+    Its lifetime only ends one that a killed test left behind."""
 
     def __init__(self, build, sample, *extra):
         self.build = build
         # No sample: the state comes from a --script among the extra arguments.
-        self.arguments = ([sample_path(sample)] if sample else []) + ["--lifetime", "90", "--idle", "10"] + list(extra)
+        self.arguments = ([sample_path(sample)] if sample else []) + ["--lifetime", "900", "--idle", "10"] + list(extra)
 
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
@@ -106,7 +114,7 @@ class Simulator:
         self.process = subprocess.Popen([os.path.join(self.build, "patsim"), "--port", "0",
                                          "--port-file", port_file] + self.arguments,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=environment)
-        deadline = time.monotonic() + 30
+        deadline = time.monotonic() + DEADLINE
         while not os.path.exists(port_file) or not open(port_file).read().strip():
             if self.process.poll() is not None:
                 raise Failure("patsim ended: %s" % self.process.stderr.read().decode())
@@ -118,6 +126,10 @@ class Simulator:
 
     def alive(self):
         return self.process.poll() is None
+
+    def next_state(self):
+        """Moves a script on to its next state (its steps are long: the test says when)."""
+        self.process.send_signal(signal.SIGUSR1)
 
     def __exit__(self, *exc):
         if self.alive():
@@ -269,22 +281,20 @@ def case_faults(args):
     with Simulator(args.build, sample, "--fault", "garbage") as simulator:
         expect_failure(poll(args.build, simulator, sample), 1, "the printer answered, but not in PJL", "0x20000002")
     with Simulator(args.build, sample, "--fault", "partial") as simulator:
-        expect_failure(poll(args.build, simulator, sample, "--timeout", "1"), 1, "only 1 of", "0x20000002")
+        expect_failure(poll(args.build, simulator, sample, "--timeout", "5"), 1, "only 1 of", "0x20000002")
         check(simulator.alive(), "the simulator stopped")
-    with Simulator(args.build, sample) as simulator:
+    with Simulator(args.build, sample) as simulator, silent_udp_port() as snmp_port:
         # No device ID (no SNMP agent, or no SNMP in this build): the status is unknown.
-        result = host(args.build, "poll", simulator.address, "--lang", "EN", "--snmp-port", str(free_udp_port()),
-                      "--timeout", "1")
+        result = host(args.build, "poll", simulator.address, "--lang", "EN", "--snmp-port", str(snmp_port),
+                      "--timeout", "5")
         expect_unknown(result, "")
     with Simulator(args.build, "no_response") as simulator:
         expect_failure(poll(args.build, simulator, "no_response", "--timeout", "1"), 3, "did not answer")
     # A printer that streams on without closing its answer is cut off at the
     # cap, long before the deadline, and the host's memory stays small.
     with Simulator(args.build, sample, "--fault", "endless") as simulator:
-        started = time.monotonic()
         result = poll(args.build, simulator, sample, "--timeout", "100")
         expect_failure(result, 3, "MiB without closing its answers")
-        check(time.monotonic() - started < 90, "the endless answer ran into the deadline")
         check(largest_child_mib() < 256, "pathost grew to %d MiB" % largest_child_mib())
         check(simulator.alive(), "the simulator stopped")
     with tempfile.TemporaryDirectory() as folder:
@@ -293,11 +303,8 @@ def case_faults(args):
         long_id = "MFG:Maker;CMD:" + "X" * 65520 + ";"
         expect_failure(host(args.build, "replay", "--reply", reply, "--device-id", long_id), 1,
                        "the device ID is 65535 bytes long")
-    free_port = socket.socket()
-    free_port.bind(("127.0.0.1", 0))
-    port = free_port.getsockname()[1]
-    free_port.close()
-    expect_failure(host(args.build, "poll", "127.0.0.1:%d" % port, "--timeout", "1"), 3, "no printer reached")
+    with refusing_tcp_port() as port:
+        expect_failure(host(args.build, "poll", "127.0.0.1:%d" % port, "--timeout", "1"), 3, "no printer reached")
     expect_failure(host(args.build, "poll", "127.0.0.1:99999"), 2, "bad printer address")
     expect_failure(host(args.build, "replay", "--reply", "/nonexistent/reply"), 1, "cannot be read")
 
@@ -381,7 +388,25 @@ def case_simulator(args):
         check(simulator.process.returncode == 0, "the connection limit did not end the simulator")
 
 
+@contextlib.contextmanager
+def refusing_tcp_port():
+    """A loopback TCP port of this test's own that refuses connections: bound,
+    never listening, so no other program can take it meanwhile."""
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        yield s.getsockname()[1]
+
+
+@contextlib.contextmanager
+def silent_udp_port():
+    """A loopback UDP port of this test's own where nothing ever answers."""
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        s.bind(("127.0.0.1", 0))
+        yield s.getsockname()[1]
+
+
 def free_udp_port():
+    """A UDP port free a moment ago: whoever takes it must retry if another did first."""
     with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
         s.bind(("127.0.0.1", 0))
         return s.getsockname()[1]
@@ -405,6 +430,15 @@ class SnmpAgent:
 
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
+        # The port is free when chosen; if another program takes it before
+        # snmpd binds it, snmpd ends, and another port is tried.
+        for _ in range(10):
+            if self.start():
+                return self
+        raise Failure("snmpd did not start: %s" % self.log_text())
+
+    def start(self):
+        """Starts snmpd on a free port; False if it could not bind the port."""
         config = os.path.join(self.folder.name, "snmpd.conf")
         patsim = os.path.join(self.build, "patsim")
         with open(config, "w") as f:
@@ -414,19 +448,23 @@ class SnmpAgent:
                                                                          self.device_id_file))
         self.port = free_udp_port()
         persist = os.path.join(self.folder.name, "persist")
-        os.mkdir(persist)
+        os.makedirs(persist, exist_ok=True)
         environment = dict(os.environ, SNMP_PERSISTENT_DIR=persist, SNMPCONFPATH=persist, MIBS="",
                            MIBDIRS=persist)
         self.log = os.path.join(self.folder.name, "log")
+        if os.path.exists(self.log):
+            os.remove(self.log)
         self.process = subprocess.Popen(["/usr/sbin/snmpd", "-f", "-Lf", self.log, "-C", "-c", config, "-p",
                                          os.path.join(self.folder.name, "pid"), "udp:127.0.0.1:%d" % self.port],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
-        deadline = time.monotonic() + 30
+        deadline = time.monotonic() + DEADLINE
         while "NET-SNMP version" not in self.log_text():
-            check(self.process.poll() is None, "snmpd ended: %s" % self.log_text())
+            if self.process.poll() is not None:
+                check("Error opening specified endpoint" in self.log_text(), "snmpd ended: %s" % self.log_text())
+                return False
             check(time.monotonic() < deadline, "snmpd did not start")
             time.sleep(0.05)
-        return self
+        return True
 
     def log_text(self):
         return open(self.log).read() if os.path.exists(self.log) else ""
@@ -438,7 +476,8 @@ class SnmpAgent:
 
 
 def snmp_poll(build, simulator, agent, *extra):
-    return host(build, "poll", simulator.address, "--snmp-port", str(agent.port), "--timeout", "2", *extra)
+    # The agent starts its pass program on the first request: generous time for a slow build.
+    return host(build, "poll", simulator.address, "--snmp-port", str(agent.port), "--timeout", "10", *extra)
 
 
 def status_short(report):
@@ -446,19 +485,16 @@ def status_short(report):
     return lines[0].split(None, 1)[1] if lines else None
 
 
-NO_SNMP_ANSWER = "no SNMP answer within 1 s (no agent on that port, or a wrong community"
+NO_SNMP_ANSWER = "no SNMP answer within 5 s (no agent on that port, or a wrong community"
 
 
 def check_unknown_watched(build, simulator, *extra):
     """`watch` shows an unknown status as unknown, with its reason: in its line
     and in its JSON, whose `reason` is the report's."""
     import json
-    out, _ = watch_until(build, [simulator.address], lambda lines: len(lines) >= 1, "--lang", "EN,DE", *extra)
-    text = out.splitlines()[0].split("  ")[2]
+    text = watched_lines(build, [simulator.address], 1, "--lang", "EN,DE", *extra)[0].split("  ")[2]
     check(text.startswith(STATUS_UNKNOWN) and NO_SNMP_ANSWER in text, "watch line: " + text)
-    out, _ = watch_until(build, [simulator.address], lambda lines: len(lines) >= 1, "--json", "--lang", "EN,DE",
-                         *extra)
-    polled = json.loads(out.splitlines()[0])
+    polled = json.loads(watched_lines(build, [simulator.address], 1, "--json", "--lang", "EN,DE", *extra)[0])
     check(polled["outcome"] == "unknown" and polled["reason"].startswith("no device ID: " + NO_SNMP_ANSWER),
           "JSON: %s" % polled)
     check(polled["texts"]["EN"]["short"] == "Status unknown" and polled["texts"]["DE"]["short"] == "Status unbekannt"
@@ -466,17 +502,19 @@ def check_unknown_watched(build, simulator, *extra):
 
 
 def write_script(folder, *steps):
+    """A script of (sample, [fault]) steps that move on only when the test
+    says so (Simulator.next_state): a step lasts longer than any test."""
     script = os.path.join(folder, "states.script")
     with open(script, "w") as f:
-        for sample, seconds, *fault in steps:
-            f.write("%s %s %s\n" % (sample_path(sample), seconds, " ".join(fault)))
+        for sample, *fault in steps:
+            f.write("%s 3600 %s\n" % (sample_path(sample), " ".join(fault)))
     return script
 
 
 def case_snmp(args):
     with tempfile.TemporaryDirectory() as folder:
         device_id_file = os.path.join(folder, "device-id")
-        script = write_script(folder, ("paper_jam", 2), ("toner_out", 2))
+        script = write_script(folder, ("paper_jam",), ("toner_out",))
         with Simulator(args.build, None, "--script", script, "--device-id-file", device_id_file) as simulator, \
                 SnmpAgent(args.build, device_id_file) as agent:
             first = snmp_poll(args.build, simulator, agent)
@@ -484,28 +522,30 @@ def case_snmp(args):
                 print("skipped: this build of pathost has no SNMP")
                 return SKIPPED
             require_success(first, "a poll with the device ID by SNMP")
+            check(status_short(first.stdout) == "Paper Misfeed", first.stdout.decode())
             # The status follows the simulator's state, through the agent.
-            seen = set()
-            deadline = time.monotonic() + 30
-            while len(seen) < 2 and time.monotonic() < deadline:
+            simulator.next_state()
+            seen = []
+            deadline = time.monotonic() + DEADLINE
+            while "No Toner" not in seen:
+                check(time.monotonic() < deadline, "statuses seen after the change: %s" % seen)
                 result = snmp_poll(args.build, simulator, agent)
                 require_success(result, "a poll by SNMP")
                 check("device ID" not in result.stderr.decode(), result.stderr.decode())
-                seen.add(status_short(result.stdout))
-                time.sleep(0.3)
-            check(seen == {"Paper Misfeed", "No Toner"}, "statuses seen: %s" % seen)
+                seen.append(status_short(result.stdout))
+            check(set(seen) <= {"Paper Misfeed", "No Toner"}, "statuses seen: %s" % seen)
             require_success(snmp_poll(args.build, simulator, agent, "--snmp-version", "1"), "SNMPv1")
             # The given device ID wins.
             given = snmp_poll(args.build, simulator, agent, "--device-id", device_id(args.build, "idle_full"))
             require_success(given, "a poll with --device-id")
-            check(status_short(given.stdout) not in seen, "--device-id did not win")
+            check(status_short(given.stdout) not in ("Paper Misfeed", "No Toner"), "--device-id did not win")
             # A wrong community gets no answer, as no agent does: the status is unknown.
-            wrong = ["--community", "private", "--timeout", "1"]
+            wrong = ["--community", "private", "--timeout", "5"]
             expect_unknown(snmp_poll(args.build, simulator, agent, *wrong), NO_SNMP_ANSWER)
             check_unknown_watched(args.build, simulator, "--snmp-port", str(agent.port), *wrong)
-        with Simulator(args.build, "paper_jam") as simulator:
-            expect_unknown(host(args.build, "poll", simulator.address, "--snmp-port", str(free_udp_port()),
-                                "--timeout", "1"), NO_SNMP_ANSWER)
+        with Simulator(args.build, "paper_jam") as simulator, silent_udp_port() as snmp_port:
+            expect_unknown(host(args.build, "poll", simulator.address, "--snmp-port", str(snmp_port),
+                                "--timeout", "5"), NO_SNMP_ANSWER)
         with Simulator(args.build, "paper_jam", "--device-id-file", device_id_file) as simulator:
             # A printer with the enterprise object only.
             with SnmpAgent(args.build, device_id_file, objects=(ENTERPRISE_DEVICE_ID,)) as agent:
@@ -523,57 +563,90 @@ def case_snmp(args):
         check(not os.path.exists("/var/lib/snmp/cert_indexes"), "an SNMP program wrote /var/lib/snmp")
 
 
-def watch_until(build, addresses, enough, *extra, deadline=90):
-    """Runs pathost watch until its output lines satisfy `enough` (or the
-    deadline passes), then interrupts it as Ctrl-C does.  Waiting for what is
-    expected rather than for a fixed time keeps the check true on a slow or
-    emulated build, where one poll may take seconds."""
-    import select
-    process = subprocess.Popen([os.path.join(build, "pathost"), "watch"] + addresses + list(extra),
-                               stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    out = b""
-    end = time.monotonic() + deadline
-    while time.monotonic() < end and not enough(out.decode().splitlines()):
-        if select.select([process.stdout], [], [], 0.2)[0]:
-            chunk = os.read(process.stdout.fileno(), 65536)
-            if not chunk:
-                break
-            out += chunk
-    process.send_signal(2)
-    rest, err = process.communicate(timeout=60)
-    check(process.returncode == 0, "watch ended with %d: %s" % (process.returncode, err.decode()))
-    check(b"watch stopped" in err, "watch did not stop cleanly")
-    return (out + rest).decode(), err.decode()
+class Watch:
+    """pathost watch, its output read as it runs, ended with SIGINT as Ctrl-C
+    does.  The test waits for the lines it expects, not for a time: one poll
+    of a slow or emulated build may take seconds."""
+
+    def __init__(self, build, addresses, *extra):
+        self.command = [os.path.join(build, "pathost"), "watch"] + addresses + list(extra)
+        self.out = b""
+
+    def __enter__(self):
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(self.command, stdout=subprocess.PIPE, stderr=self.errors)
+        return self
+
+    def lines(self):
+        return self.out.decode().splitlines()
+
+    def wait_for(self, enough, what):
+        """Reads until the lines so far satisfy `enough`."""
+        import select
+        end = time.monotonic() + DEADLINE
+        while not enough(self.lines()):
+            check(time.monotonic() < end, "%s: not within %d s:\n%s" % (what, DEADLINE, self.out.decode()))
+            if select.select([self.process.stdout], [], [], 0.2)[0]:
+                chunk = os.read(self.process.stdout.fileno(), 65536)
+                check(chunk, "watch ended early:\n%s" % self.out.decode())
+                self.out += chunk
+
+    def stop(self):
+        """Interrupts the watch; its whole output and standard error."""
+        self.process.send_signal(signal.SIGINT)
+        rest, _ = self.process.communicate(timeout=60)
+        self.out += rest
+        self.errors.seek(0)
+        err = self.errors.read().decode(errors="replace")
+        check(self.process.returncode == 0, "watch ended with %d: %s" % (self.process.returncode, err))
+        check("watch stopped" in err, "watch did not stop cleanly")
+        return self.out.decode(), err
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.communicate(timeout=60)
+        self.errors.close()
+
+
+def watched_lines(build, addresses, count, *extra):
+    """The first lines of a watch, which then stops cleanly."""
+    with Watch(build, addresses, *extra) as watch:
+        watch.wait_for(lambda lines: len(lines) >= count, "%d lines of watch" % count)
+        out, _ = watch.stop()
+    return out.splitlines()
 
 
 def case_watch(args):
     import json
-    # Each state lasts long enough for a poll of the slowest build to land in it.
-    script_steps = (("paper_jam", 3), ("toner_out", 3), ("no_response", 3))
-    wanted = {"Paper Misfeed", "No Toner", "No Response from Machine"}
 
     def text_of(line):
         return line.split("  ")[2]
 
-    def all_seen(lines):
-        return len(lines) >= 4 and wanted <= {text_of(l) for l in lines}
+    def shows(text):
+        return lambda lines: any(text_of(l) == text for l in lines)
 
     with tempfile.TemporaryDirectory() as folder:
         device_id_file = os.path.join(folder, "device-id")
-        script = write_script(folder, *script_steps)
+        script = write_script(folder, ("paper_jam",), ("toner_out",), ("no_response",))
         with Simulator(args.build, None, "--script", script, "--device-id-file", device_id_file) as simulator:
             # The device ID of the states comes with the poll as a file, for builds without SNMP.
-            out, err = watch_until(args.build, [simulator.address], all_seen, "--interval", "0.2", "--timeout", "1",
-                                   "--device-id-file", device_id_file)
+            with Watch(args.build, [simulator.address], "--interval", "0.2", "--timeout", "1",
+                       "--device-id-file", device_id_file) as watch:
+                for text in ("Paper Misfeed", "No Toner", "No Response from Machine"):
+                    watch.wait_for(shows(text), text)
+                    simulator.next_state()
+                watch.wait_for(lambda lines: len(lines) >= 4, "back to the first state")
+                out, err = watch.stop()
             lines = out.splitlines()
-            check(all_seen(lines), "changes missing:\n" + out)
             # A line is a change: the text or the engine status codes differ from the line before.
             shown = [l.split("  ", 2)[2] for l in lines]
             check(all(a != b for a, b in zip(shown, shown[1:])), "a change printed twice:\n" + out)
             check(any("[42001]" in l for l in lines), "no engine status codes:\n" + out)
-            out, err = watch_until(args.build, [simulator.address, simulator.address], lambda l: len(l) >= 4,
-                                   "--interval", "0.3", "--timeout", "0.5",
-                                   "--json", "--lang", "EN,DE", "--device-id-file", device_id_file)
+            with Watch(args.build, [simulator.address, simulator.address], "--interval", "0.3", "--timeout", "5",
+                       "--json", "--lang", "EN,DE", "--device-id-file", device_id_file) as watch:
+                watch.wait_for(lambda lines: len(lines) >= 4, "four JSON polls")
+                out, err = watch.stop()
             polls = [json.loads(line) for line in out.splitlines()]
             check(len(polls) >= 4, "too few JSON polls:\n" + out)
             for p in polls:
@@ -605,7 +678,7 @@ def case_options(args):
 
 
 def wine_can_run():
-    return run([WINE_RUN, "--check"]).returncode == 0
+    return run([WINE_RUN, "--check"], timeout=WINE_TIMEOUT).returncode == 0
 
 
 def case_windows(args):
@@ -623,7 +696,7 @@ def case_windows(args):
                      "--picture", linux_png)
         require_success(linux, "the Linux host")
         windows = run([WINE_RUN, exe, "poll", simulator.address, "--device-id", ident, "--lang", "all",
-                       "--picture", "windows.png"], cwd=folder)
+                       "--picture", "windows.png"], cwd=folder, timeout=WINE_TIMEOUT)
         check(windows.returncode != SKIPPED, "wine-run gave up")
         require_success(windows, "the Windows host")
         check(windows.stdout == linux.stdout, "the hosts print different reports:\n%s\n---\n%s"
@@ -698,30 +771,28 @@ def case_usb(args):
             os.makedirs(id_folder)
             with open(os.path.join(id_folder, "ieee1284_id"), "w") as f:
                 f.write(device_id(args.build, sample) + "\n")
-            over_usb = usb_poll(args.build, port, folder, "--lang", "EN")
+            over_usb = usb_poll(args.build, port, folder, "--lang", "EN", "--timeout", "30")
             require_success(over_usb, "the poll over the USB port")
             check(over_usb.stdout == over_tcp.stdout, "the USB poll reports otherwise than the TCP one:\n%s\n---\n%s"
                   % (over_usb.stdout.decode(errors="replace"), over_tcp.stdout.decode(errors="replace")))
             check(port.queries >= 1, "no query reached the port")
             # --device-id overrides the kernel's.
-            given = usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN",
+            given = usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN", "--timeout", "30",
                              "--device-id", device_id(args.build, sample))
             require_success(given, "the USB poll with --device-id")
             check(given.stdout == over_tcp.stdout, "--device-id over USB reports otherwise")
             # No device ID anywhere: the status is unknown.
-            expect_unknown(usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN"),
+            expect_unknown(usb_poll(args.build, port, os.path.join(folder, "none"), "--lang", "EN", "--timeout", "30"),
                            "ieee1284_id")
-        # A port whose printer never answers: the --timeout holds.
+        # A port whose printer never answers: the --timeout holds (a hang
+        # would run into the run's own deadline).
         with PtyPrinter(args.build, sample, answering=False) as port:
-            start = time.monotonic()
             silent = usb_poll(args.build, port, folder, "--timeout", "1")
-            took = time.monotonic() - start
             check(silent.returncode != 0 and "did not answer within 1 s" in silent.stderr.decode(),
                   "a silent port: exit %d\n%s" % (silent.returncode, silent.stderr.decode()))
-            check(took < 10, "a silent port took %.1f s with --timeout 1" % took)
-    missing = host(args.build, "poll", "usb:" + os.path.join(tempfile.gettempdir(), "no-such-port"))
-    check(missing.returncode != 0 and "no printer reached" in missing.stderr.decode(),
-          "a missing port: %s" % missing.stderr.decode())
+        missing = host(args.build, "poll", "usb:" + os.path.join(folder, "no-such-port"))
+        check(missing.returncode != 0 and "no printer reached" in missing.stderr.decode(),
+              "a missing port: %s" % missing.stderr.decode())
 
 
 def write_file(folder, name, content):
@@ -783,8 +854,8 @@ def case_files(args):
         feeder.start()
         with Simulator(args.build, "paper_jam") as simulator:
             import json
-            out, _ = watch_until(args.build, [simulator.address], lambda lines: len(lines) >= 3, "--json",
-                                 "--interval", "0.1", "--timeout", "5", "--device-id-file", pipe)
+            lines = watched_lines(args.build, [simulator.address], 3, "--json", "--interval", "0.1", "--timeout", "5",
+                                  "--device-id-file", pipe)
             # Output that cannot be written is a failure, with its message.
             for extra, message in (([], "standard output cannot be written (No space left on device)"),
                                    (["--save-reply", "/dev/full"], "/dev/full: cannot be written"),
@@ -797,18 +868,17 @@ def case_files(args):
             zone = os.environ.get("TZ")
             os.environ["TZ"] = "ZONE-1:30"
             try:
-                zoned, _ = watch_until(args.build, [simulator.address], lambda lines: len(lines) >= 1, "--json",
-                                       "--device-id", ident)
+                zoned = watched_lines(args.build, [simulator.address], 1, "--json", "--device-id", ident)
             finally:
                 os.environ.pop("TZ")
                 if zone is not None:
                     os.environ["TZ"] = zone
-            polled_at = json.loads(zoned.splitlines()[0])["time"]
+            polled_at = json.loads(zoned[0])["time"]
             check(RFC3339.match(polled_at) and polled_at.endswith("+01:30"), "time in the zone: " + polled_at)
         feeder.join(timeout=10)
-        polls = [json.loads(line) for line in out.splitlines()]
+        polls = [json.loads(line) for line in lines]
         check(len(polls) >= 3 and all(p["outcome"] == "answered" and p["deviceId"] == ident for p in polls),
-              "a piped device ID was not kept:\n" + out)
+              "a piped device ID was not kept:\n%s" % lines)
 
 
 CASES = {"poll": case_poll, "replay": case_replay, "status": case_status, "faults": case_faults,

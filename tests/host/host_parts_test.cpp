@@ -7,10 +7,10 @@
 
 #include "base/host_files.h"
 #include "commands/host_options.h"
-#include "printer/kernel_device_id.h"
 #include "library/poll_cycle.h"
-#include "printer/printer_connection.h"
 #include "library/text_encoding.h"
+#include "printer/kernel_device_id.h"
+#include "printer/printer_connection.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include "library/host_record.h"
 #include "library/linked_exports.h"
-#include "platform/linux/heap_hooks.h"
-#include "page/printer_view.h"
 #include "library/record_from_state.h"
+#include "page/printer_view.h"
 #include "page/status_page.h"
+#include "platform/linux/heap_hooks.h"
 
 namespace {
 
@@ -99,11 +99,30 @@ TEST_F(PrinterViews, TheApiSpeaksTheAskedLanguage) {
     EXPECT_EQ(body.at("words").at("title"), "Druckerstatus");
     const nlohmann::json &printers = body.at("printers");
     ASSERT_EQ(printers.size(), 2u);
-    // A printer not polled yet has nothing but its name.
-    EXPECT_EQ(printers[0], (nlohmann::json{{"name", "127.0.0.1:9100"}, {"polls", 0}}));
     EXPECT_EQ(printers[1].at("texts"), jam->languages.at("DE").at("texts"));
     EXPECT_EQ(printers[1].at("picture"), "/printers/127.0.0.1:9100/picture.png?v=1");
     EXPECT_EQ(printers[1].at("record").at("engineStatus")[0].at("code"), 42001);
+}
+
+// A client reads one shape from the first moment: a printer not polled yet
+// has every key of a polled one (and of its texts), with nothing known.
+TEST_F(PrinterViews, APrinterNotPolledYetHasThePolledShape) {
+    std::shared_ptr<const PrinterView> jam = ViewOf("paper_jam", first_);
+    const nlohmann::json printers =
+        PrintersJson({std::make_shared<PrinterView>(first_), jam}, "EN", 1).at("printers");
+    const nlohmann::json &waiting = printers[0], &polled = printers[1];
+    const auto keysOf = [](const nlohmann::json &object) {
+        std::vector<std::string> keys;
+        for (const auto &item : object.items()) keys.push_back(item.key());
+        return keys;
+    };
+    EXPECT_EQ(keysOf(waiting), keysOf(polled));
+    EXPECT_EQ(keysOf(waiting.at("texts")), keysOf(polled.at("texts")));
+    EXPECT_EQ(waiting.at("outcome"), "waiting");
+    EXPECT_EQ(waiting.at("name"), "127.0.0.1:9100");
+    EXPECT_TRUE(waiting.at("record").is_null());
+    EXPECT_TRUE(waiting.at("texts").at("short").is_null());
+    EXPECT_EQ(waiting.at("trays"), nlohmann::json::array());
 }
 
 }  // namespace

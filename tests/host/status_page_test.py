@@ -41,7 +41,8 @@ ROOT = host_e2e.ROOT
 SCREENSHOT = os.path.join(ROOT, "docs", "screenshots", "status-page.png")
 # A device ID's texts are the printer's to choose: this one must show as text.
 MARKUP = '<img src=x onerror="window.injected=1"><b>bold</b> & "quoted" </p>'
-WAIT = 30
+# A deadline that only a hung run reaches: every wait here is for a condition.
+WAIT = host_e2e.DEADLINE
 # The picture's size (host/picture_renderer.h).
 PICTURE_SIZE = [320, 200]
 # Host words (host/words): the page's section headings.
@@ -119,13 +120,21 @@ class Browser:
         return result["result"].get("value")
 
     def wait_for(self, expression, what, seconds=WAIT):
-        """The expression's value once it is true; fails after `seconds`."""
+        """The expression's value once it is true; fails after `seconds`.  An
+        expression that throws is not true yet: a freshly opened page has no
+        cards until its first answer from the server."""
         deadline = time.monotonic() + seconds
         while True:
-            value = self.evaluate(expression)
+            try:
+                value = self.evaluate(expression)
+            except Failure as failure:
+                value, thrown = None, failure
+            else:
+                thrown = None
             if value:
                 return value
-            check(time.monotonic() < deadline, "%s: not within %d s" % (what, seconds))
+            check(time.monotonic() < deadline, "%s: not within %d s%s" % (what, seconds,
+                                                                           " (%s)" % thrown if thrown else ""))
             time.sleep(0.2)
 
     def open(self, url):
@@ -157,7 +166,7 @@ class Server:
 
     def __init__(self, build, printers, device_id_files, *extra):
         self.command = [os.path.join(build, "pathost"), "serve"] + printers + ["--port", "0", "--interval", "0.5",
-                                                                               "--timeout", "1"] + list(extra)
+                                                                               "--timeout", "5"] + list(extra)
         for path in device_id_files:
             self.command += ["--device-id-file", path]
 
@@ -172,6 +181,18 @@ class Server:
         check(" at http://" in line, "pathost serve: %r" % line)
         self.url = line.split(" at ", 1)[1].strip()
         return self
+
+    def printers(self):
+        status, _, body = http(self.url + "api/printers")
+        check(status == 200, "api/printers: %d" % status)
+        return json.loads(body)["printers"]
+
+    def wait_for_first_polls(self):
+        """Waits until every printer has been polled once."""
+        deadline = time.monotonic() + WAIT
+        while any(p["outcome"] == "waiting" for p in self.printers()):
+            check(time.monotonic() < deadline, "not every printer polled within %d s" % WAIT)
+            time.sleep(0.1)
 
     def stop(self):
         """Ends the server; its standard error."""
@@ -302,8 +323,10 @@ def check_endpoints(server, names):
     check(len(answer["languages"]) == 17, "languages: %s" % answer["languages"])
     check([p["name"] for p in answer["printers"]] == names, "printers: %s" % answer["printers"])
     for printer in answer["printers"]:
-        check(set(printer) >= {"name", "polls", "time", "outcome", "reason", "deviceId", "record", "layers", "texts", "trays",
+        check(set(printer) == {"name", "polls", "time", "outcome", "reason", "deviceId", "record", "layers", "texts",
+                               "trays",
                                "outputBins", "options", "picture"}, "printer JSON: %s" % sorted(printer))
+        check(printer["polls"] > 0 and printer["outcome"] != "waiting", "not polled: %s" % printer)
     status, kind, body = http(server.url + "?lang=xx")
     check(b"unknown language" in body and kind.startswith("text/plain"), "400 body: %s" % body)
 
@@ -316,8 +339,10 @@ def check_refusals(build, server, printer):
     host_e2e.expect_failure(host(build, "serve", printer, "--lang", "xx"), 2, "--lang xx is no language")
 
 
-def check_follows_script(browser, name, expected):
-    """The card goes through each (outcome, short text) of the script in turn."""
+def check_follows_script(browser, simulator, expected):
+    """The card goes through each (outcome, short text) of the script in turn,
+    the script moved on as soon as the card shows a step."""
+    name = simulator.address
     seen = []
     for outcome, short in expected:
         condition = "%s.dataset.outcome === %s && %s.querySelector('.short').textContent === %s" % (
@@ -328,13 +353,14 @@ def check_follows_script(browser, name, expected):
             raise Failure("%s did not show %s %r after %s" % (name, outcome, short, seen))
         seen.append((outcome, short))
         picture_shown(browser, name)
+        simulator.next_state()
 
 
 def check_unknown_card(build, browser, printer):
     """A printer whose device ID cannot be had (no SNMP agent answers) is not
     shown as healthy: a grey card, its status unknown in the page's language,
     and why."""
-    with Server(build, [printer], [], "--snmp-port", str(host_e2e.free_udp_port())) as server:
+    with host_e2e.silent_udp_port() as snmp_port, Server(build, [printer], [], "--snmp-port", str(snmp_port)) as server:
         browser.open(server.url + "?lang=de")
         browser.wait_for("%s.dataset.outcome === 'unknown'" % card(printer), "the unknown status")
         shown = card_texts(browser, printer)
@@ -368,24 +394,23 @@ def run(args):
     build = args.build
     with tempfile.TemporaryDirectory() as folder:
         ids = [os.path.join(folder, "device-id-%d" % i) for i in range(3)]
-        script = host_e2e.write_script(folder, ("toner_out", 4), ("service_call", 4), ("no_response", 4),
-                                       ("idle_full", 4, "garbage"))
+        script = host_e2e.write_script(folder, ("toner_out",), ("service_call",), ("no_response",),
+                                       ("idle_full", "garbage"))
         expected_script = [("answered", described_short(build, sample_path("toner_out"))),
                            ("answered", described_short(build, sample_path("service_call"))),
                            ("no-response", described_short(build, sample_path("no_response"))),
                            ("refused", described_short(build, sample_path("no_response")))]
         markup = write_markup_state(folder)
-        # Each simulator outlives a slow run of the test.
-        lifetime = ["--lifetime", "600"]
-        with Simulator(build, "idle_full", "--device-id-file", ids[0], *lifetime) as idle, \
-                Simulator(build, None, "--script", script, "--device-id-file", ids[1], *lifetime) as scripted, \
-                Simulator(build, None, markup, "--device-id-file", ids[2], *lifetime) as marked:
+        with Simulator(build, "idle_full", "--device-id-file", ids[0]) as idle, \
+                Simulator(build, None, "--script", script, "--device-id-file", ids[1]) as scripted, \
+                Simulator(build, None, markup, "--device-id-file", ids[2]) as marked:
             printers = [idle.address, scripted.address, marked.address]
             picture = os.path.join(folder, "idle.png")
             polled = host(build, "poll", idle.address, "--device-id-file", ids[0], "--lang", "EN,DE,JP",
                           "--picture", picture)
             require_success(polled, "poll of the idle printer")
             with Server(build, printers, ids) as server, Browser() as browser:
+                server.wait_for_first_polls()
                 check_endpoints(server, printers)
                 check_refusals(build, server, idle.address)
                 status, kind, served = http(server.url + "printers/%s/picture.png" % idle.address)
@@ -398,7 +423,7 @@ def run(args):
                 check_card_as_reported(browser, idle.address, polled.stdout, "EN")
                 source, size = picture_shown(browser, idle.address)
                 check(size == PICTURE_SIZE, "the picture is %s" % size)
-                check_follows_script(browser, scripted.address, expected_script)
+                check_follows_script(browser, scripted, expected_script)
 
                 # Markup from the printer is text, and runs nothing.
                 shown = card_texts(browser, marked.address)

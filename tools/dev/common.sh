@@ -67,6 +67,16 @@ setup_if_needed() {
   fi
 }
 
+# Waits until a program has written its port into FILE; only a start that
+# hangs reaches the deadline, however busy the machine.
+wait_for_port_file() {  # wait_for_port_file FILE WHAT
+  local deadline=$((SECONDS + 120))
+  until [ -s "$1" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "$2 did not start" >&2; return 1; }
+    sleep 0.1
+  done
+}
+
 jobs_count() { nproc 2>/dev/null || echo 2; }
 
 build_preset() {

@@ -7,6 +7,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$ROOT"
 work="$1"
+source tools/dev/common.sh
 packages=(libpatmodel1 patmodel-tools)
 apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -qq "$@"; }
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
@@ -32,7 +33,7 @@ sample=samples/toner_out.state
 device_id=$(/usr/bin/patsim --device-id "$sample")
 port_file="$work/deb-port"
 /usr/bin/patsim --port 0 --port-file "$port_file" --connections 1 --lifetime 60 "$sample" >/dev/null 2>&1 &
-for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
+wait_for_port_file "$port_file" "the installed patsim"
 /usr/bin/pathost poll "127.0.0.1:$(cat "$port_file")" --device-id "$device_id" \
   --save-reply "$work/deb-reply.txt" >/dev/null 2>&1
 /usr/bin/pathost replay --reply "$work/deb-reply.txt" --device-id "$device_id" --lang EN,DE > "$work/deb-replay"

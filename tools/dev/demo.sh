@@ -12,6 +12,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 NATIVE="$ROOT/build/native"
 NATIVE64="$ROOT/build/native64"
 OUT="$ROOT/build/demo"
+source "$ROOT/tools/dev/common.sh"
 STATE="${1:-$ROOT/samples/paper_jam.state}"
 
 mkdir -p "$OUT"
@@ -21,11 +22,7 @@ rm -f "$OUT/port"
 SIMULATOR=$!
 trap 'kill "$SIMULATOR" 2>/dev/null || true; wait "$SIMULATOR" 2>/dev/null || true' EXIT
 
-for _ in $(seq 100); do
-  [ -s "$OUT/port" ] && break
-  sleep 0.1
-done
-[ -s "$OUT/port" ] || { echo "demo: the simulator did not start" >&2; exit 1; }
+wait_for_port_file "$OUT/port" "demo: the simulator"
 PRINTER="127.0.0.1:$(cat "$OUT/port")"
 DEVICE_ID="$("$NATIVE/patsim" --device-id "$STATE")"
 

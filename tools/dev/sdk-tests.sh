@@ -49,14 +49,15 @@ port_file="$work/port"
 build/native64/patsim --port 0 --port-file "$port_file" --lifetime 600 "$sample" 2>/dev/null &
 simulator=$!
 trap 'kill $simulator 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
+wait_for_port_file "$port_file" "patsim"
 port=$(cat "$port_file")
 device_id=$(build/native64/patsim --device-id "$sample")
 
 # Runs one build of the example against the simulator; its report must be the expected one.
 poll() {
   local what="$1"; shift
-  if "$@" 127.0.0.1 "$port" "$device_id" > "$work/report" 2> "$work/errors" \
+  # The example waits on its socket without a deadline: a hung run ends here.
+  if timeout 300 "$@" 127.0.0.1 "$port" "$device_id" > "$work/report" 2> "$work/errors" \
      && tr -d '\r' < "$work/report" | diff -u "$expected" - > "$work/diff"; then
     echo "ok: $what"
   else

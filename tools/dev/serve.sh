@@ -9,6 +9,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD="$ROOT/build/native64"
 OUT="$ROOT/build/serve"
 PORT="${1:-8080}"
+source "$ROOT/tools/dev/common.sh"
 
 mkdir -p "$OUT"
 rm -f "$OUT"/port-* "$OUT"/device-id-*
@@ -34,11 +35,7 @@ start_printer() {   # start_printer NAME PATSIM-ARGUMENTS...: a simulated printe
 start_printer idle "$ROOT/samples/idle_full.state"
 start_printer script --script "$OUT/states.script"
 for name in idle script; do
-  for _ in $(seq 100); do
-    [ -s "$OUT/port-$name" ] && break
-    sleep 0.1
-  done
-  [ -s "$OUT/port-$name" ] || { echo "serve: the simulator $name did not start" >&2; exit 1; }
+  wait_for_port_file "$OUT/port-$name" "serve: the simulator $name"
 done
 
 echo "== two simulated printers: 127.0.0.1:$(cat "$OUT/port-idle") (idle)," \

@@ -17,6 +17,7 @@ while [ $# -gt 0 ]; do
     *) echo "usage: soak.sh [--build DIR] [--rounds N]" >&2; exit 2 ;;
   esac
 done
+source "$ROOT/tools/dev/common.sh"
 sample="$ROOT/samples/paper_jam.state"
 faults=(none close-after-job garbage partial close-early endless silent)
 
@@ -37,8 +38,7 @@ for fault in "${faults[@]}"; do
   pids+=($!)
 done
 for fault in "${faults[@]}"; do
-  for _ in $(seq 100); do [ -s "$work/$fault.port" ] && break; sleep 0.1; done
-  [ -s "$work/$fault.port" ] || { echo "soak: patsim --fault $fault did not start" >&2; exit 1; }
+  wait_for_port_file "$work/$fault.port" "soak: patsim --fault $fault"
   printers+="${printers:+,}127.0.0.1:$(cat "$work/$fault.port")"
 done
 

@@ -4,11 +4,11 @@
 #include "base/host_files.h"
 #include "commands/commands.h"
 #include "commands/exit_codes.h"
-#include "report/full_report.h"
 #include "library/host_record.h"
 #include "library/library_errors.h"
 #include "library/poll_cycle.h"
 #include "printer/device_ids.h"
+#include "report/full_report.h"
 
 int RunReplay(const PatExports &exports, const HostOptions &options) {
     std::string reply, deviceId, error;

@@ -11,8 +11,8 @@
 
 #include "commands/commands.h"
 #include "commands/exit_codes.h"
-#include "library/host_record.h"
 #include "commands/monitor_loop.h"
+#include "library/host_record.h"
 #include "page/printer_view.h"
 #include "page/status_board.h"
 #include "page/status_page.h"

@@ -4,8 +4,8 @@
 
 #include "commands/commands.h"
 #include "commands/exit_codes.h"
-#include "report/full_report.h"
 #include "library/record_from_state.h"
+#include "report/full_report.h"
 
 int RunStatus(const PatExports &exports, const HostOptions &options) {
     PrinterDescription printer;

@@ -11,14 +11,14 @@
 
 #include "commands/commands.h"
 #include "commands/exit_codes.h"
-#include "report/full_report.h"
-#include "library/host_record.h"
 #include "commands/monitor_loop.h"
+#include "library/host_record.h"
+#include "report/full_report.h"
 #include "report/poll_json.h"
-#include "status_info_tree.h"
 #include "report/report.h"
 #include "report/status_picture.h"
 #include "report/status_report.h"
+#include "status_info_tree.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 
 #include <vector>
 
-#include "report/full_report.h"
 #include "library/library_calls.h"
+#include "library/text_encoding.h"
+#include "report/full_report.h"
 #include "report/poll_json.h"
 #include "report/record_names.h"
-#include "status_info_tree.h"
 #include "report/report.h"
 #include "report/status_picture.h"
 #include "report/status_report.h"
-#include "library/text_encoding.h"
+#include "status_info_tree.h"
 
 namespace {
 

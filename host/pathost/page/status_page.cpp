@@ -45,9 +45,20 @@ nlohmann::json PageWordsJson(const std::string &language) {
             {"none", words.Label(HostLabel::kNone)}};
 }
 
+// A printer not polled yet has every key a polled one has, so that a client
+// can rely on one shape: the outcome "waiting", nothing else known.
+nlohmann::json WaitingPrinterJson(const PrinterView &view) {
+    const nlohmann::json none = nlohmann::json::array();
+    return {{"name", view.name},       {"polls", 0},          {"time", nullptr},
+            {"outcome", "waiting"},    {"reason", nullptr},   {"deviceId", nullptr}, {"record", nullptr},
+            {"layers", none},          {"texts", {{"short", nullptr}, {"long", nullptr}}},
+            {"trays", none},           {"outputBins", none},  {"options", none},
+            {"picture", nullptr}};
+}
+
 nlohmann::json PrinterJson(const PrinterView &view, const std::string &language) {
+    if (view.polls == 0) return WaitingPrinterJson(view);
     nlohmann::json printer = {{"name", view.name}, {"polls", view.polls}};
-    if (view.polls == 0) return printer;
     printer.update(view.poll);
     printer.erase("printer");  // the name, said once
     const auto worded = view.languages.find(language);

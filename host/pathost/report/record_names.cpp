@@ -3,8 +3,8 @@
 #include <stdio.h>
 
 #include "common/family_codes.h"
-#include "report/display_names.h"
 #include "library/library_calls.h"
+#include "report/display_names.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "report/host_words.h"
 #include "library/pat_exports.h"
+#include "report/host_words.h"
 
 class Report {
 public:

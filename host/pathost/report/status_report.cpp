@@ -4,8 +4,8 @@
 
 #include "base/host_files.h"
 #include "library/library_calls.h"
-#include "status_info_tree.h"
 #include "report/status_picture.h"
+#include "status_info_tree.h"
 
 bool HasConditionToWord(const PrnInfoEx &record) { return record.pEngineStatus != nullptr || record.bNoResponse; }
 

@@ -51,7 +51,7 @@
   }
 
   function stateOf(printer) {
-    if (!printer.polls) return "waiting";
+    if (printer.outcome === "waiting") return "waiting";
     if (printer.record.noResponse) return "no-response";
     // Without a device ID nothing is known of the engine: neither fine nor in error.
     if (printer.outcome === "unknown") return "unknown";
@@ -78,10 +78,11 @@
     card.className = "printer " + stateOf(printer);
     card.dataset.polls = printer.polls;
     showHeadings(card, words);
-    for (const section of card.querySelectorAll("section, .picture, .identity")) section.hidden = !printer.polls;
-    if (!printer.polls) return;
-    const record = printer.record;
     card.dataset.outcome = printer.outcome;
+    const waiting = printer.outcome === "waiting";
+    for (const section of card.querySelectorAll("section, .picture, .identity")) section.hidden = waiting;
+    if (waiting) return;
+    const record = printer.record;
     // The description names the model too, as printers word it.
     part(card, "identity").textContent = record.description || record.model || record.maker || "";
     showPicture(card, printer);
