@@ -28,9 +28,14 @@ ENGLISH = {
 }
 
 
+def changed(strings, changes):
+    """The strings with some replaced: n2132="..." replaces string 2132."""
+    return {**strings, **{int(number[1:]): text for number, text in changes.items()}}
+
+
 def translation(**changes):
     """A German table that passes every rule, with some strings changed."""
-    strings = {
+    return changed({
         1000: "Betriebsbereit",
         1002: "Betriebsbereit",
         2016: "Fehler der Wireless-I/F-Karte.",
@@ -41,9 +46,7 @@ def translation(**changes):
         2156: "Öffnen Sie die Abdeckung und entfernen Sie das Papier.\n%s",
         2169: "Öffnen Sie die Abdeckung und entfernen Sie das Papier.\n%s",
         3013: "Vordere Abdeckung",
-    }
-    strings.update({int(number[1:]): text for number, text in changes.items()})
-    return strings
+    }, changes)
 
 
 class ComparisonWithEnglishTest(unittest.TestCase):
@@ -100,7 +103,7 @@ class SharedTermsTest(unittest.TestCase):
 
     @staticmethod
     def german(**changes):
-        strings = {
+        return changed({
             1128: "Ausgabefach voll",
             1156: "Papierstau",
             2090: "Ein Magazin kann nicht für Textseiten und für festgelegte Trennblätter definiert werden.",
@@ -109,9 +112,7 @@ class SharedTermsTest(unittest.TestCase):
             12018: "Normalpapier (Duplex-Rückseite)",
             13002: "voll",
             15072: "Trennblatt-Druckmagazin",
-        }
-        strings.update({int(number[1:]): text for number, text in changes.items()})
-        return strings
+        }, changes)
 
     CASES = [
         ("the host's slip sheet is another word", dict(n15072="Zwischenblatt-Druckmagazin"),
