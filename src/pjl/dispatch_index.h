@@ -62,8 +62,7 @@ struct DispatchIndex {
     KeySlot keySlot[kKeySlots];  // open-addressed, the slot picked by SpreadKey
 
     // The number of the `length` characters at `text` (at most
-    // kLongestDispatchWord) in a key.  Inlined: the dispatcher looks a word
-    // up for nearly every token it takes.
+    // kLongestDispatchWord) in a key.
     [[gnu::always_inline]] constexpr uint32_t NumberOf(const char *text, uint32_t length) const {
         const uint32_t number = words.Find(text, length);
         return number != 0 || length == 0 ? number : kStrangerWord;

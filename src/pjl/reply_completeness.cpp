@@ -4,12 +4,15 @@
 // order, and blocks that break the grammar may stand between them: the
 // search resynchronises on the next command line, as the interpretation does.
 //
-// The query's arguments are taken in batches; one pass over the reply
-// settles a whole batch, so the cost grows with the reply rather than with
-// reply times query.  The library's own queries fit in one batch, and the
-// pass that settles it is the one whose tokens the interpretation takes over.
-// Each argument's outcome is its own first echo, so neither the order of the
-// answers nor how the arguments are grouped into batches changes the result.
+// A reply nearly always answers in the order asked, echoing each command line
+// of the query as it stands.  The first pass over the reply (the one whose
+// tokens the interpretation takes over) passes over the query's lines as the
+// reply echoes them, without reading them, and is done when the query is.
+// Any other reply is checked in batches of the query's arguments: one pass
+// over the reply settles a whole batch, so the cost grows with the reply
+// rather than with reply times query.  Each argument's outcome is its own
+// first echo, so neither the order of the answers nor how the arguments are
+// grouped into batches changes the result.
 #include "reply_completeness.h"
 
 #include "common/short_text.h"
@@ -120,18 +123,13 @@ bool SettleEcho(ArgumentBatch *batch, const Word &echo, bool formFeedFollows) {
     return true;
 }
 
-// One pass over the reply from its beginning: whether it settles the whole
-// batch.  The first pass keeps its tokens in `recording`, the later ones
-// read them from there.
+// One pass over the reply from its beginning, the recorded tokens replayed:
+// whether it settles the whole batch.
 bool BatchAnswered(ArgumentBatch *batch, const NulEndedText &reply, const char *lastFormFeed,
-                   TokenRecording *recording, bool firstPass) {
+                   const TokenRecording &recording) {
     if (batch->unsettled == 0) return true;
     ReplyTokenizer tokenizer;
-    if (firstPass) {
-        TokenizerRecord(&tokenizer, reply, recording);
-    } else {
-        TokenizerReplay(&tokenizer, reply, *recording);
-    }
+    TokenizerReplay(&tokenizer, reply, recording);
     // Only a command line's arguments echo; the end of the text comes last.
     for (;;) {
         const Token &token = TokenizerRead(&tokenizer);
@@ -152,17 +150,83 @@ const char *LastFormFeed(const NulEndedText &text) {
     return nullptr;
 }
 
-}  // namespace
-
-uint32_t CompareQueryWithReply(const NulEndedText &query, const NulEndedText &reply, TokenRecording *recording) {
+// The check in batches, for any reply: each argument found by its first echo
+// wherever it stands.  The passes read the reply from the recording first.
+uint32_t CheckInBatches(const NulEndedText &query, const NulEndedText &reply, const char *lastFormFeed,
+                        const TokenRecording *recording) {
     ReplyTokenizer queryReader;
     TokenizerInit(&queryReader, query);
-    const char *lastFormFeed = LastFormFeed(reply);
     ArgumentBatch batch;
-    for (bool firstPass = true;; firstPass = false) {
+    for (;;) {
         FillBatch(&queryReader, &batch);
-        if (!BatchAnswered(&batch, reply, lastFormFeed, recording, firstPass)) return PAT_ERROR_INCOMPLETE_REPLY;
+        if (!BatchAnswered(&batch, reply, lastFormFeed, *recording)) return PAT_ERROR_INCOMPLETE_REPLY;
         if (batch.queryResult != 0) return PAT_ERROR_INVALID_DATA;
         if (batch.queryEnded) return PAT_OK;
     }
+}
+
+// Brings the query to where it reads the command line of its first argument;
+// false, with the check's *outcome, when it has none: the end of the query or
+// its grammar error comes first.
+bool StartAtFirstArgument(ReplyTokenizer *query, const NulEndedText &text, uint32_t *outcome) {
+    TokenizerInit(query, text);
+    const char *line = text.begin;
+    for (;;) {
+        const Token &token = TokenizerRead(query);
+        if (token.result != 0 || token.place.kind == TOKEN_END) {
+            *outcome = token.result != 0 ? PAT_ERROR_INVALID_DATA : PAT_OK;
+            return false;
+        }
+        if (token.place.kind == TOKEN_PJL) line = token.place.begin;
+        if (token.place.kind == TOKEN_ARGUMENT) break;
+    }
+    TokenizerResume(query, line, kBetweenCommands);
+    return true;
+}
+
+// The first pass over the reply, filling the recording, with the query read
+// alongside from its first argument's line: whether the reply echoes the
+// query's command lines in their order, each "@PJL", command and one argument
+// exactly as the query writes it, each with a form feed after it, until the
+// query ends.  Then every argument is answered, a repeated one by its first
+// echo too, and *outcome is PAT_OK.  False at the first echo that is not the
+// query's next line: the check is undecided.
+bool AnsweredInOrder(ReplyTokenizer *query, const NulEndedText &reply, const char *lastFormFeed,
+                     TokenRecording *recording) {
+    ReplyTokenizer tokenizer;
+    TokenizerRecord(&tokenizer, reply, recording);
+    const char *line = nullptr;  // the "@PJL" of the reply's latest command line
+    for (;;) {
+        const Token &token = TokenizerRead(&tokenizer);
+        switch (token.place.kind) {
+            case TOKEN_PJL: line = token.place.begin; break;
+            case TOKEN_ARGUMENT: {
+                const char *echoEnd = token.cursor;
+                const Token &lineEnd = TokenizerRead(&tokenizer);
+                if (lineEnd.result != 0 || lineEnd.place.kind != TOKEN_LINE_END || *lineEnd.place.begin != '\n') {
+                    return false;
+                }
+                const uint32_t length = static_cast<uint32_t>(lineEnd.place.begin + 1 - line);
+                if (!TokenizerSkipLine(query, line, length)) return false;
+                if (lastFormFeed == nullptr || lastFormFeed < echoEnd) return false;
+                if (TokenizerAtCleanEnd(query)) return true;
+                break;
+            }
+            case TOKEN_END: return false;
+            default: break;
+        }
+    }
+}
+
+}  // namespace
+
+uint32_t CompareQueryWithReply(const NulEndedText &query, const NulEndedText &reply, TokenRecording *recording) {
+    // A query without arguments asks nothing of the reply, which is then not
+    // read here.
+    ReplyTokenizer queryReader;
+    uint32_t outcome = PAT_OK;
+    if (!StartAtFirstArgument(&queryReader, query, &outcome)) return outcome;
+    const char *lastFormFeed = LastFormFeed(reply);
+    if (AnsweredInOrder(&queryReader, reply, lastFormFeed, recording)) return PAT_OK;
+    return CheckInBatches(query, reply, lastFormFeed, recording);
 }

@@ -132,27 +132,31 @@ struct Machine {
         return {kind, PAT_ERROR_INVALID_DATA};
     }
 
-    // The next "@PJL" on.  A reply's next command line usually starts at the
-    // cursor, which spares the search.
-    TOKENIZER_STEP Step FindCommandLine(TokenPlace *token) {
-        for (;; ++cursor) {
-            if (*cursor != '@') {
-                const void *at = memchr(cursor, '@', static_cast<size_t>(end - cursor));
-                if (at == nullptr) break;
-                cursor = static_cast<const char *>(at);
+    // The first "@PJL" from p on, or null.  A reply's next command line
+    // usually starts at the cursor, which spares the search.
+    TOKENIZER_STEP const char *NextCommandLine(const char *p) const {
+        for (;; ++p) {
+            if (*p != '@') {
+                p = static_cast<const char *>(memchr(p, '@', static_cast<size_t>(end - p)));
+                if (p == nullptr) return nullptr;
             }
-            if (end - cursor >= 4 && static_cast<uint32_t>(LoadPiece(cursor, 4)) == kPjlPrefix) {
-                token->begin = cursor;
-                token->length = 4;
-                cursor += 4;
-                SkipBlanks();
-                return Goto(TOKEN_PJL, kAfterPjl);
-            }
+            if (end - p >= 4 && static_cast<uint32_t>(LoadPiece(p, 4)) == kPjlPrefix) return p;
         }
-        cursor = end;
-        token->begin = nullptr;  // a reader keeps the word it had
-        token->length = 0;
-        return {TOKEN_END, PAT_OK};
+    }
+
+    TOKENIZER_STEP Step FindCommandLine(TokenPlace *token) {
+        const char *line = NextCommandLine(cursor);
+        if (line == nullptr) {
+            cursor = end;
+            token->begin = nullptr;  // a reader keeps the word it had
+            token->length = 0;
+            return {TOKEN_END, PAT_OK};
+        }
+        token->begin = line;
+        token->length = 4;
+        cursor = line + 4;
+        SkipBlanks();
+        return Goto(TOKEN_PJL, kAfterPjl);
     }
 
     TOKENIZER_STEP Step AfterPjl(TokenPlace *token) {
@@ -187,10 +191,14 @@ struct Machine {
     }
 
     // A next line opening with "@" or ESC means the command has no body.
+    TOKENIZER_STEP TokenizerState AfterCommandLine() const {
+        return *cursor == '@' || *cursor == kEscape ? kBetweenCommands : kBodyLineStart;
+    }
+
     TOKENIZER_STEP Step CommandLineEnd(TokenPlace *token) {
         const TokenKind kind = Scan(token, TOKEN_LINE_END);
         if (kind != TOKEN_LINE_END) return BreakGrammar(kind);
-        return Goto(kind, *cursor == '@' || *cursor == kEscape ? kBetweenCommands : kBodyLineStart);
+        return Goto(kind, AfterCommandLine());
     }
 
     TOKENIZER_STEP Step BodyLineStart(TokenPlace *token) {
@@ -325,8 +333,9 @@ struct Machine {
     }
 
     // Reads up to `capacity` (>= 1) tokens into `out`, the end of the text the
-    // last; returns how many.
-    uint32_t ReadRun(Token *out, uint32_t capacity) {
+    // last; returns how many.  Inlined into its one caller, whose machine is a
+    // local that never leaves it: its fields stay in registers.
+    TOKENIZER_STEP uint32_t ReadRun(Token *out, uint32_t capacity) {
         Token *const first = out;
         Token *const full = out + capacity;
         while (out < full) {
@@ -378,6 +387,33 @@ uint32_t TokenizerReadRun(ReplyTokenizer *tokenizer, Token *out, uint32_t capaci
     tokenizer->cursor = machine.cursor;
     tokenizer->state = machine.state;
     return count;
+}
+
+void TokenizerResume(ReplyTokenizer *tokenizer, const char *cursor, TokenizerState state) {
+    tokenizer->cursor = cursor;
+    tokenizer->state = state;
+    tokenizer->next = tokenizer->last = tokenizer->ahead;
+}
+
+// A command line ends at its line feed, the blanks after it passed over; the
+// line after it says whether a body follows.
+bool TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length) {
+    if (tokenizer->next != tokenizer->last || tokenizer->state != kBetweenCommands) return false;
+    if (tokenizer->end - tokenizer->cursor < static_cast<ptrdiff_t>(length)) return false;
+    if (!SameText(tokenizer->cursor, line, length)) return false;
+    Machine machine{tokenizer->cursor + length, kBetweenCommands, tokenizer->end};
+    machine.SkipBlanks();
+    tokenizer->cursor = machine.cursor;
+    tokenizer->state = machine.AfterCommandLine();
+    return true;
+}
+
+bool TokenizerAtCleanEnd(const ReplyTokenizer *tokenizer) {
+    if (tokenizer->next != tokenizer->last) {
+        return tokenizer->next->place.kind == TOKEN_END && tokenizer->next->result == PAT_OK;
+    }
+    const Machine machine{tokenizer->cursor, tokenizer->state, tokenizer->end};
+    return tokenizer->state == kBetweenCommands && machine.NextCommandLine(tokenizer->cursor) == nullptr;
 }
 
 void TokenizerReadAhead(ReplyTokenizer *tokenizer) {

@@ -105,6 +105,22 @@ void TokenizerRecord(ReplyTokenizer *tokenizer, const NulEndedText &text, TokenR
 // resumes from where the last of them left the machine.
 void TokenizerReplay(ReplyTokenizer *tokenizer, const NulEndedText &text, const TokenRecording &recording);
 
+// Reads on from `cursor` in `state`, where a token of this text left the
+// tokenizer (Token::cursor and Token::state), or between commands at any
+// place of the text; tokens read ahead are dropped.
+void TokenizerResume(ReplyTokenizer *tokenizer, const char *cursor, TokenizerState state);
+
+// When the text goes on, where the tokenizer stands between commands with no
+// token read ahead, with the `length` characters at `line` (a command line of
+// another text, from its "@PJL" to and with its line feed), passes over them
+// as reading their tokens would, and returns true.  Reading the same
+// characters from the same state gives the same tokens, so the line's tokens
+// are those the other text gave.
+bool TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length);
+
+// Whether reading on gives nothing but the clean end of the text.
+bool TokenizerAtCleanEnd(const ReplyTokenizer *tokenizer);
+
 // Reads up to `capacity` (>= 1) tokens from where the machine stands into
 // `out`, the end of the text the last; returns how many.  Tokens still to be
 // handed out by TokenizerRead are not among them: call it on a tokenizer that

@@ -58,7 +58,8 @@ struct WordIndexView {
 
 // The number of the `length` characters at `text` (no NUL among them), or 0
 // when the index does not hold them.  Only those characters are read.
-constexpr uint32_t FindWord(const WordIndexView &index, const char *text, uint32_t length) {
+// Inlined: the dispatcher looks a word up for nearly every token it takes.
+[[gnu::always_inline]] constexpr inline uint32_t FindWord(const WordIndexView &index, const char *text, uint32_t length) {
     const uint32_t mask = (1u << index.slotBits) - 1;
     for (uint32_t at = SpreadKey(WordKey(text, length), index.slotBits);; at = (at + 1) & mask) {
         const uint32_t number = index.slot[at];
@@ -87,7 +88,9 @@ struct WordIndex {
 
     constexpr WordIndexView View() const { return {word, slot, kSlotBits}; }
 
-    constexpr uint32_t Find(const char *text, uint32_t length) const { return FindWord(View(), text, length); }
+    [[gnu::always_inline]] constexpr uint32_t Find(const char *text, uint32_t length) const {
+        return FindWord(View(), text, length);
+    }
 
     // The number of the NUL-ended `text`, numbered now if it is new; the
     // empty word is never numbered (0).
