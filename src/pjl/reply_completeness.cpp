@@ -123,24 +123,35 @@ bool SettleEcho(ArgumentBatch *batch, const Word &echo, bool formFeedFollows) {
     return true;
 }
 
-// One pass over the reply from its beginning, the recorded tokens replayed:
-// whether it settles the whole batch.
-bool BatchAnswered(ArgumentBatch *batch, const NulEndedText &reply, const char *lastFormFeed,
-                   const TokenRecording &recording) {
-    if (batch->unsettled == 0) return true;
-    ReplyTokenizer tokenizer;
-    TokenizerReplay(&tokenizer, reply, recording);
+// Settles the argument the echo token is the first echo of, if any; false
+// when a form feed does not follow it.
+bool SettleEchoToken(ArgumentBatch *batch, const Token &echo, const char *lastFormFeed) {
+    const bool formFeedFollows = lastFormFeed != nullptr && lastFormFeed >= echo.cursor;
+    return echo.result != 0 || SettleEcho(batch, WordOf(echo.place), formFeedFollows);
+}
+
+// Reads the reply on until the batch is settled: false when an argument's
+// first echo lacks its form feed or the reply ends first.
+bool SettleBatch(ArgumentBatch *batch, ReplyTokenizer *reply, const char *lastFormFeed) {
     // Only a command line's arguments echo; the end of the text comes last.
-    for (;;) {
-        const Token &token = TokenizerRead(&tokenizer);
+    while (batch->unsettled != 0) {
+        const Token &token = TokenizerRead(reply);
         if (token.place.kind == TOKEN_ARGUMENT) {
-            const bool formFeedFollows = lastFormFeed != nullptr && lastFormFeed >= token.cursor;
-            if (token.result == 0 && !SettleEcho(batch, WordOf(token.place), formFeedFollows)) return false;
-            if (batch->unsettled == 0) return true;
+            if (!SettleEchoToken(batch, token, lastFormFeed)) return false;
         } else if (token.place.kind == TOKEN_END) {
             return false;
         }
     }
+    return true;
+}
+
+// One pass over the reply from its beginning, the recorded tokens replayed:
+// whether it settles the whole batch.
+bool BatchAnswered(ArgumentBatch *batch, const NulEndedText &reply, const char *lastFormFeed,
+                   const TokenRecording &recording) {
+    ReplyTokenizer tokenizer;
+    TokenizerReplay(&tokenizer, reply, recording);
+    return SettleBatch(batch, &tokenizer, lastFormFeed);
 }
 
 const char *LastFormFeed(const NulEndedText &text) {
@@ -184,36 +195,62 @@ bool StartAtFirstArgument(ReplyTokenizer *query, const NulEndedText &text, uint3
     return true;
 }
 
+// What an in-order reading of the reply makes of the check.
+enum class InOrder { kAnswered, kQueryBroken, kUndecided };
+
+InOrder OutcomeOf(const ArgumentBatch &batch) {
+    return batch.queryResult != 0 ? InOrder::kQueryBroken : InOrder::kAnswered;
+}
+
+// The rest of the in-order reading once the reply strays from the query's
+// order at the echo `stray`: the query's remaining arguments in one batch,
+// each found by its first echo from the stray on.  The echoes before it are
+// those of the query's lines passed over, so an argument that is none of
+// them has its first echo from there on; one asked again may have an earlier
+// one, which had its form feed.  So a batch settled there settles the check;
+// a batch that is not (one too long, an argument asked again, or indeed an
+// incomplete reply) leaves it undecided.
+InOrder SettleFromStray(ReplyTokenizer *query, ReplyTokenizer *reply, const Token &stray, const char *lastFormFeed) {
+    ArgumentBatch batch;
+    FillBatch(query, &batch);
+    if (batch.queryResult == 0 && !batch.queryEnded) return InOrder::kUndecided;
+    if (!SettleEchoToken(&batch, stray, lastFormFeed) || !SettleBatch(&batch, reply, lastFormFeed)) {
+        return InOrder::kUndecided;
+    }
+    return OutcomeOf(batch);
+}
+
 // The first pass over the reply, filling the recording, with the query read
-// alongside from its first argument's line: whether the reply echoes the
-// query's command lines in their order, each "@PJL", command and one argument
-// exactly as the query writes it, each with a form feed after it, until the
-// query ends.  Then every argument is answered, a repeated one by its first
-// echo too, and *outcome is PAT_OK.  False at the first echo that is not the
-// query's next line: the check is undecided.
-bool AnsweredInOrder(ReplyTokenizer *query, const NulEndedText &reply, const char *lastFormFeed,
-                     TokenRecording *recording) {
+// alongside from its first argument's line: the reply echoes the query's
+// command lines in their order, each "@PJL", command and one argument exactly
+// as the query writes it, each with a form feed after it, until the query
+// ends.  Then every argument is answered, a repeated one by its first echo
+// too.  At an echo that is not the query's next line, the rest is settled
+// from there (SettleFromStray).
+InOrder ReadInOrder(ReplyTokenizer *query, const NulEndedText &reply, const char *lastFormFeed,
+                    TokenRecording *recording) {
     ReplyTokenizer tokenizer;
     TokenizerRecord(&tokenizer, reply, recording);
     const char *line = nullptr;  // the "@PJL" of the reply's latest command line
     for (;;) {
         const Token &token = TokenizerRead(&tokenizer);
-        switch (token.place.kind) {
-            case TOKEN_PJL: line = token.place.begin; break;
-            case TOKEN_ARGUMENT: {
-                const char *echoEnd = token.cursor;
-                const Token &lineEnd = TokenizerRead(&tokenizer);
-                if (lineEnd.result != 0 || lineEnd.place.kind != TOKEN_LINE_END || *lineEnd.place.begin != '\n') {
-                    return false;
-                }
-                const uint32_t length = static_cast<uint32_t>(lineEnd.place.begin + 1 - line);
-                if (!TokenizerSkipLine(query, line, length)) return false;
-                if (lastFormFeed == nullptr || lastFormFeed < echoEnd) return false;
-                if (TokenizerAtCleanEnd(query)) return true;
-                break;
+        if (token.place.kind == TOKEN_PJL) {
+            line = token.place.begin;
+        } else if (token.place.kind == TOKEN_ARGUMENT) {
+            const Token echo = token;
+            // The echo's line is "@PJL", its command and the echo, then its line feed.
+            const Token &lineEnd = TokenizerRead(&tokenizer);
+            const bool wholeLine =
+                lineEnd.result == 0 && lineEnd.place.kind == TOKEN_LINE_END && *lineEnd.place.begin == '\n';
+            if (!wholeLine ||
+                !TokenizerSkipLine(query, line, static_cast<uint32_t>(lineEnd.place.begin + 1 - line))) {
+                if (!wholeLine) return InOrder::kUndecided;
+                return SettleFromStray(query, &tokenizer, echo, lastFormFeed);
             }
-            case TOKEN_END: return false;
-            default: break;
+            if (lastFormFeed == nullptr || lastFormFeed < echo.cursor) return InOrder::kUndecided;
+            if (TokenizerAtCleanEnd(query)) return InOrder::kAnswered;
+        } else if (token.place.kind == TOKEN_END) {
+            return InOrder::kUndecided;
         }
     }
 }
@@ -227,6 +264,10 @@ uint32_t CompareQueryWithReply(const NulEndedText &query, const NulEndedText &re
     uint32_t outcome = PAT_OK;
     if (!StartAtFirstArgument(&queryReader, query, &outcome)) return outcome;
     const char *lastFormFeed = LastFormFeed(reply);
-    if (AnsweredInOrder(&queryReader, reply, lastFormFeed, recording)) return PAT_OK;
+    switch (ReadInOrder(&queryReader, reply, lastFormFeed, recording)) {
+        case InOrder::kAnswered: return PAT_OK;
+        case InOrder::kQueryBroken: return PAT_ERROR_INVALID_DATA;
+        case InOrder::kUndecided: break;
+    }
     return CheckInBatches(query, reply, lastFormFeed, recording);
 }
