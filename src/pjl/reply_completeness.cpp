@@ -135,12 +135,8 @@ bool SettleEchoToken(ArgumentBatch *batch, const Token &echo, const char *lastFo
 bool SettleBatch(ArgumentBatch *batch, ReplyTokenizer *reply, const char *lastFormFeed) {
     // Only a command line's arguments echo; the end of the text comes last.
     while (batch->unsettled != 0) {
-        const Token &token = TokenizerRead(reply);
-        if (token.place.kind == TOKEN_ARGUMENT) {
-            if (!SettleEchoToken(batch, token, lastFormFeed)) return false;
-        } else if (token.place.kind == TOKEN_END) {
-            return false;
-        }
+        const Token &token = TokenizerReadKinds(reply, KindBit(TOKEN_ARGUMENT));
+        if (token.place.kind == TOKEN_END || !SettleEchoToken(batch, token, lastFormFeed)) return false;
     }
     return true;
 }
@@ -233,25 +229,23 @@ InOrder ReadInOrder(ReplyTokenizer *query, const NulEndedText &reply, const char
     TokenizerRecord(&tokenizer, reply, recording);
     const char *line = nullptr;  // the "@PJL" of the reply's latest command line
     for (;;) {
-        const Token &token = TokenizerRead(&tokenizer);
+        const Token &token = TokenizerReadKinds(&tokenizer, KindBit(TOKEN_PJL) | KindBit(TOKEN_ARGUMENT));
         if (token.place.kind == TOKEN_PJL) {
             line = token.place.begin;
-        } else if (token.place.kind == TOKEN_ARGUMENT) {
-            const Token echo = token;
-            // The echo's line is "@PJL", its command and the echo, then its line feed.
-            const Token &lineEnd = TokenizerRead(&tokenizer);
-            const bool wholeLine =
-                lineEnd.result == 0 && lineEnd.place.kind == TOKEN_LINE_END && *lineEnd.place.begin == '\n';
-            if (!wholeLine ||
-                !TokenizerSkipLine(query, line, static_cast<uint32_t>(lineEnd.place.begin + 1 - line))) {
-                if (!wholeLine) return InOrder::kUndecided;
-                return SettleFromStray(query, &tokenizer, echo, lastFormFeed);
-            }
-            if (lastFormFeed == nullptr || lastFormFeed < echo.cursor) return InOrder::kUndecided;
-            if (TokenizerAtCleanEnd(query)) return InOrder::kAnswered;
-        } else if (token.place.kind == TOKEN_END) {
+            continue;
+        }
+        if (token.place.kind == TOKEN_END) return InOrder::kUndecided;
+        const Token echo = token;
+        // The echo's line is "@PJL", its command and the echo, then its line feed.
+        const Token &lineEnd = TokenizerRead(&tokenizer);
+        if (lineEnd.result != 0 || lineEnd.place.kind != TOKEN_LINE_END || *lineEnd.place.begin != '\n') {
             return InOrder::kUndecided;
         }
+        const uint32_t length = static_cast<uint32_t>(lineEnd.place.begin + 1 - line);
+        const LineSkip skip = TokenizerSkipLine(query, line, length);
+        if (skip == LineSkip::kOtherText) return SettleFromStray(query, &tokenizer, echo, lastFormFeed);
+        if (lastFormFeed == nullptr || lastFormFeed < echo.cursor) return InOrder::kUndecided;
+        if (skip == LineSkip::kSkippedToTheEnd) return InOrder::kAnswered;
     }
 }
 

@@ -27,7 +27,7 @@ struct NameIndex {
 
 // What LookupName gives for the `length` characters at `text` (no NUL among
 // them) in the table the index was built from.
-inline uint32_t LookupName(const char *text, uint32_t length, const NameIndex &names) {
+[[gnu::always_inline]] inline uint32_t LookupName(const char *text, uint32_t length, const NameIndex &names) {
     return names.value[FindWord(names.words, text, length)];
 }
 

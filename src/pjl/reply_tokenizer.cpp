@@ -397,23 +397,16 @@ void TokenizerResume(ReplyTokenizer *tokenizer, const char *cursor, TokenizerSta
 
 // A command line ends at its line feed, the blanks after it passed over; the
 // line after it says whether a body follows.
-bool TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length) {
-    if (tokenizer->next != tokenizer->last || tokenizer->state != kBetweenCommands) return false;
-    if (tokenizer->end - tokenizer->cursor < static_cast<ptrdiff_t>(length)) return false;
-    if (!SameText(tokenizer->cursor, line, length)) return false;
+LineSkip TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length) {
+    if (tokenizer->next != tokenizer->last || tokenizer->state != kBetweenCommands) return LineSkip::kOtherText;
+    if (tokenizer->end - tokenizer->cursor < static_cast<ptrdiff_t>(length)) return LineSkip::kOtherText;
+    if (!SameText(tokenizer->cursor, line, length)) return LineSkip::kOtherText;
     Machine machine{tokenizer->cursor + length, kBetweenCommands, tokenizer->end};
     machine.SkipBlanks();
     tokenizer->cursor = machine.cursor;
     tokenizer->state = machine.AfterCommandLine();
-    return true;
-}
-
-bool TokenizerAtCleanEnd(const ReplyTokenizer *tokenizer) {
-    if (tokenizer->next != tokenizer->last) {
-        return tokenizer->next->place.kind == TOKEN_END && tokenizer->next->result == PAT_OK;
-    }
-    const Machine machine{tokenizer->cursor, tokenizer->state, tokenizer->end};
-    return tokenizer->state == kBetweenCommands && machine.NextCommandLine(tokenizer->cursor) == nullptr;
+    const bool commandAhead = tokenizer->state != kBetweenCommands || machine.NextCommandLine(machine.cursor) != nullptr;
+    return commandAhead ? LineSkip::kSkipped : LineSkip::kSkippedToTheEnd;
 }
 
 void TokenizerReadAhead(ReplyTokenizer *tokenizer) {

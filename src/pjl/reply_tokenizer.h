@@ -110,16 +110,20 @@ void TokenizerReplay(ReplyTokenizer *tokenizer, const NulEndedText &text, const 
 // place of the text; tokens read ahead are dropped.
 void TokenizerResume(ReplyTokenizer *tokenizer, const char *cursor, TokenizerState state);
 
+// What TokenizerSkipLine found.
+enum class LineSkip {
+    kOtherText,       // the text does not go on with the line: nothing read
+    kSkipped,         // passed over it; more commands may follow
+    kSkippedToTheEnd  // passed over it, and reading on gives only the clean end
+};
+
 // When the text goes on, where the tokenizer stands between commands with no
 // token read ahead, with the `length` characters at `line` (a command line of
 // another text, from its "@PJL" to and with its line feed), passes over them
-// as reading their tokens would, and returns true.  Reading the same
-// characters from the same state gives the same tokens, so the line's tokens
-// are those the other text gave.
-bool TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length);
-
-// Whether reading on gives nothing but the clean end of the text.
-bool TokenizerAtCleanEnd(const ReplyTokenizer *tokenizer);
+// as reading their tokens would.  Reading the same characters from the same
+// state gives the same tokens, so the line's tokens are those the other text
+// gave.
+LineSkip TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length);
 
 // Reads up to `capacity` (>= 1) tokens from where the machine stands into
 // `out`, the end of the text the last; returns how many.  Tokens still to be
@@ -139,6 +143,28 @@ void TokenizerReadAhead(ReplyTokenizer *tokenizer);
 inline const Token &TokenizerRead(ReplyTokenizer *tokenizer) {
     if (tokenizer->next == tokenizer->last) TokenizerReadAhead(tokenizer);
     return *tokenizer->next++;
+}
+
+// A token kind's bit in a set of kinds (the end of the text: bit 31).
+constexpr uint32_t KindBit(TokenKind kind) { return 1u << (kind & 31); }
+static_assert(KindBit(TOKEN_END) == 1u << 31 && KindBit(TOKEN_TAB) == 1u << 15, "each kind a bit of its own");
+
+// The next token whose kind is among `kinds` (KindBit), or the end of the
+// text; the tokens before it are read and passed over, whatever their result.
+inline const Token &TokenizerReadKinds(ReplyTokenizer *tokenizer, uint32_t kinds) {
+    kinds |= KindBit(TOKEN_END);
+    for (;;) {
+        const Token *token = tokenizer->next;
+        const Token *const last = tokenizer->last;
+        for (; token != last; ++token) {
+            if ((kinds & KindBit(token->place.kind)) != 0) {
+                tokenizer->next = token + 1;
+                return *token;
+            }
+        }
+        tokenizer->next = last;
+        TokenizerReadAhead(tokenizer);
+    }
 }
 
 // How many of the token's characters a buffer of limit + 1 keeps: at most
