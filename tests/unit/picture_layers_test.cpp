@@ -24,6 +24,18 @@ struct LayerBuffer {
     }
 };
 
+// The layers in drawing order in a buffer of their own; null when ordering
+// them fails.
+GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
+    GrowableBuffer *ordered = CreateLayerBuffer();
+    if (ordered == nullptr) return nullptr;
+    if (!OrderLayersInto(layers, ordered)) {
+        BufferFree(ordered);
+        return nullptr;
+    }
+    return ordered;
+}
+
 // A rule with layers of its own: a rule's slots refer to its layers, which
 // the tables keep as constants.
 struct TestRule {
