@@ -2,7 +2,7 @@
 // printer's answer) on arbitrary bytes, read to their length only.
 #include <string>
 
-#include "kernel_device_id.h"
+#include "printer/kernel_device_id.h"
 #include "target_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -1,5 +1,8 @@
-#include "common/family_codes.h"
 #include "printer_states.h"
+
+#include <string.h>
+
+#include "common/family_codes.h"
 
 namespace {
 
@@ -14,6 +17,11 @@ const uint16_t kBookletFinisher = kOptionBookletFinisher;
 const uint16_t kOneBin = kOptionOneBinTray;
 
 const uint32_t kReduced = PAT_REDUCED_SET_BIT | PAT_SOURCE_1;
+
+template <typename Item>
+void ChainItems(std::vector<Item> *items) {
+    for (size_t i = 0; i + 1 < items->size(); ++i) (*items)[i].pNext = &(*items)[i + 1];
+}
 
 }  // namespace
 
@@ -67,17 +75,28 @@ const PrinterState kPrinterStates[] = {
     {nullptr, nullptr, 0, {}, {}, false, nullptr},
 };
 
-PrinterCondition ConditionOf(const PrinterState &state) {
-    PrinterCondition condition;
+StateRecord::StateRecord(const PrinterState &state) {
     for (uint32_t code : state.statusCodes) {
         if (code == 0) break;
-        condition.statusCodes.push_back(code);
+        PatEngineStatusItem item = {};
+        item.dwSize = sizeof item;
+        item.dwStatusCode = code;
+        strncpy(item.szText, state.statusText, sizeof item.szText - 1);
+        statusItems_.push_back(item);
     }
     for (uint16_t option : state.options) {
         if (option == 0) break;
-        condition.options.push_back(option);
+        PatDeviceItem item = {};
+        item.dwSize = sizeof item;
+        item.wId = option;
+        deviceItems_.push_back(item);
     }
-    condition.noResponse = state.noResponse;
-    condition.statusText = state.statusText;
-    return condition;
+    ChainItems(&statusItems_);
+    ChainItems(&deviceItems_);
+    record_.dwVersion = PAT_PRNINFOEX_MIN_VERSION;
+    record_.nEngineStatus = static_cast<uint32_t>(statusItems_.size());
+    record_.pEngineStatus = statusItems_.empty() ? nullptr : statusItems_.data();
+    record_.nDeviceInfo = static_cast<uint32_t>(deviceItems_.size());
+    record_.pDeviceInfo = deviceItems_.empty() ? nullptr : deviceItems_.data();
+    record_.bNoResponse = state.noResponse ? 1 : 0;
 }

@@ -5,7 +5,9 @@
 
 #include <stdint.h>
 
-#include "status_info_tree.h"
+#include <vector>
+
+#include "pat.h"
 
 struct PrinterState {
     const char *name;          // file-name stem of its picture
@@ -20,4 +22,19 @@ struct PrinterState {
 // Ends with a row whose name is null.
 extern const PrinterState kPrinterStates[];
 
-PrinterCondition ConditionOf(const PrinterState &state);
+// The printer information record of a state, in the terms the status
+// exports read: the engine status, the installed options, whether the
+// printer answers.  Its items are this object's own memory.
+class StateRecord {
+public:
+    explicit StateRecord(const PrinterState &state);
+    StateRecord(const StateRecord &) = delete;
+    StateRecord &operator=(const StateRecord &) = delete;
+
+    PrnInfoEx *Get() { return &record_; }
+
+private:
+    std::vector<PatEngineStatusItem> statusItems_;
+    std::vector<PatDeviceItem> deviceItems_;
+    PrnInfoEx record_ = {};
+};

@@ -4,33 +4,26 @@
 
 #include <string>
 
-#include "library_loader.h"
+#include "library/pat_exports.h"
 #include "picture_renderer.h"
 #include "png_file.h"
 #include "printer_states.h"
+#include "status_info_tree.h"
 
 namespace {
 
-typedef PatBitmapInfo *(PATAPI *CreateBitmapInfoFn)(uint32_t, PatInfoNode *, uint32_t);
-typedef PatBool(PATAPI *DisposeBitmapInfoFn)(PatBitmapInfo *);
-
-struct PictureExports {
-    CreateBitmapInfoFn create;
-    DisposeBitmapInfoFn dispose;
-    PackedBitmapSource load;
-};
-
-bool RenderState(const PictureExports &exports, const PrinterState &state, const std::string &folder) {
-    StatusInfoTree tree(state.sourceType, ConditionOf(state));
-    PatBitmapInfo *info = exports.create(state.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
+bool RenderState(const PatExports &exports, const PrinterState &state, const std::string &folder) {
+    StateRecord record(state);
+    StatusInfoTree tree(state.sourceType, record.Get());
+    PatBitmapInfo *info = exports.CreateBitmapInfo(state.sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
     if (info == nullptr) {
         fprintf(stderr, "render_states: %s: PatCreateBitmapInfo failed\n", state.name);
         return false;
     }
     Picture picture;
     const PatBitmapLayer *failed = nullptr;
-    const char *error = RenderBitmapInfo(info, exports.load, &picture, &failed);
-    exports.dispose(info);
+    const char *error = RenderBitmapInfo(info, exports.LoadDIBitmap, &picture, &failed);
+    exports.DisposeBitmapInfo(info);
     if (error != nullptr) {
         fprintf(stderr, "render_states: %s: %s%s%.32s\n", state.name, error, failed ? " in " : "",
                 failed ? failed->szBitmapName : "");
@@ -52,18 +45,10 @@ int main(int argc, char **argv) {
         fprintf(stderr, "usage: render_states OUTDIR\n");
         return 2;
     }
-    void *library = OpenPatLibrary();
-    if (library == nullptr) {
-        fprintf(stderr, "render_states: cannot load %s\n", PatLibraryName());
-        return 1;
-    }
-    PictureExports exports = {
-        reinterpret_cast<CreateBitmapInfoFn>(PatLibrarySymbol(library, "PatCreateBitmapInfo")),
-        reinterpret_cast<DisposeBitmapInfoFn>(PatLibrarySymbol(library, "PatDisposeBitmapInfo")),
-        reinterpret_cast<PackedBitmapSource>(PatLibrarySymbol(library, "PatLoadDIBitmap")),
-    };
-    if (exports.create == nullptr || exports.dispose == nullptr || exports.load == nullptr) {
-        fprintf(stderr, "render_states: %s lacks the picture exports\n", PatLibraryName());
+    PatExports exports;
+    std::string error;
+    if (!LoadPatExports("", &exports, &error)) {
+        fprintf(stderr, "render_states: %s\n", error.c_str());
         return 1;
     }
     int failures = 0;

@@ -3,7 +3,7 @@
 
 usage: gen_embedded_files.py --array NAME --out FILE.cpp FILE...
 
-The table (`const EmbeddedFile NAME[]`, host/pathost/embedded_files.h) lists
+The table (`const EmbeddedFile NAME[]`, host/pathost/page/embedded_files.h) lists
 each file by its name without folders, its bytes as one string literal per
 line of the file, and ends with a null name.
 """

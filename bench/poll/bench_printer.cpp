@@ -3,8 +3,8 @@
 #include <stdlib.h>
 
 #include "device_id.h"
+#include "library/poll_cycle.h"
 #include "pjl_answers.h"
-#include "poll_cycle.h"
 
 const PatExports kExports = LinkedExports();
 
@@ -28,7 +28,6 @@ PolledPrinter LoadPrinter() {
     Query everyTray;
     if (BuildQuery(kExports, &record, kDefaultQueryFlags, &everyTray) != 0) abort();
     printer.reply = AnswerPjlRequests(printer.state, everyTray.text);
-    DiscardQuery(kExports, &everyTray);
     ReleaseRecord(kExports, &record);
     return printer;
 }

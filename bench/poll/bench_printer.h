@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "host_options.h"
-#include "host_record.h"
-#include "linked_exports.h"
+#include "library/host_record.h"
+#include "library/linked_exports.h"
+#include "library/poll_cycle.h"
 #include "printer_description.h"
 
 extern const PatExports kExports;

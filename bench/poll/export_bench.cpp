@@ -4,13 +4,13 @@
 #include <string.h>
 
 #include "bench_printer.h"
-#include "record_status_tree.h"
+#include "status_info_tree.h"
 
 namespace {
 
 void BM_GetStatusString(benchmark::State &state) {
     PolledRecord record;
-    RecordStatusTree tree(kBenchSource, record.Get());
+    StatusInfoTree tree(kBenchSource, record.Get());
     char text[512];
     for (auto _ : state) {
         uint32_t length = sizeof text;
@@ -22,7 +22,7 @@ BENCHMARK(BM_GetStatusString)->ArgName("form")->Arg(1)->Arg(2);
 
 void BM_CreateAndDisposeBitmapInfo(benchmark::State &state) {
     PolledRecord record;
-    RecordStatusTree tree(kBenchSource, record.Get());
+    StatusInfoTree tree(kBenchSource, record.Get());
     for (auto _ : state) {
         PatDisposeBitmapInfo(PatCreateBitmapInfo(kBenchSource, tree.Root(), PAT_STATUS_INTERFACE_VERSION));
     }

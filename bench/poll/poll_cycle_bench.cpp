@@ -2,10 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_printer.h"
-#include "info_trees.h"
-#include "library_calls.h"
-#include "poll_cycle.h"
-#include "record_status_tree.h"
+#include "library/info_trees.h"
+#include "library/library_calls.h"
+#include "library/poll_cycle.h"
+#include "status_info_tree.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void BM_WholePollCycle(benchmark::State &state) {
             state.SkipWithError("the reply was refused");
             break;
         }
-        RecordStatusTree tree(kBenchSource, &record);
+        StatusInfoTree tree(kBenchSource, &record);
         FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_SHORT, &text);
         FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_LONG, &text);
         PatDisposeBitmapInfo(PatCreateBitmapInfo(kBenchSource, tree.Root(), PAT_STATUS_INTERFACE_VERSION));

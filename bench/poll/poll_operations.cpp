@@ -5,10 +5,10 @@
 #include <string>
 
 #include "bench_printer.h"
-#include "info_trees.h"
-#include "library_calls.h"
-#include "poll_cycle.h"
-#include "record_status_tree.h"
+#include "library/info_trees.h"
+#include "library/library_calls.h"
+#include "library/poll_cycle.h"
+#include "status_info_tree.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ public:
         bool done = BuildQuery(kExports, &record, kDefaultQueryFlags, &query) == 0 &&
                     InterpretReply(kExports, &query, printer.reply, &printer.deviceId, &record) == 0;
         if (done) {
-            RecordStatusTree tree(kBenchSource, &record);
+            StatusInfoTree tree(kBenchSource, &record);
             done = FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_SHORT, &text_) == 0 &&
                    FetchStatusString(kExports, kBenchSource, tree.Root(), PAT_TEXT_FORM_LONG, &text_) == 0 &&
                    PatDisposeBitmapInfo(PatCreateBitmapInfo(kBenchSource, tree.Root(), PAT_STATUS_INTERFACE_VERSION));
@@ -88,7 +88,7 @@ protected:
 
 private:
     PolledRecord record_;
-    RecordStatusTree tree_{kBenchSource, record_.Get()};
+    StatusInfoTree tree_{kBenchSource, record_.Get()};
 };
 
 template <uint32_t kForm>

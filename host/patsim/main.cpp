@@ -15,27 +15,27 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: patsim [options] STATE       serve STATE on 127.0.0.1\n"
-    "       patsim [options] --script FILE  serve the states of a script, one after another\n"
-    "       patsim --device-id STATE     print the device ID of STATE\n"
-    "       patsim --answer STATE        answer the PJL lines on standard input\n"
-    "       patsim --snmp-pass FILE [--snmp-type TYPE]\n"
-    "                                    answer snmpd's pass_persist protocol with the device ID in FILE\n"
-    "options (--opt VALUE or --opt=VALUE):\n"
-    "  --port N            TCP port (default 9100; 0 picks a free one)\n"
-    "  --port-file FILE    write the port to FILE once listening\n"
-    "  --device-id-file FILE  keep FILE holding the current state's device ID\n"
-    "  --lifetime SEC      stop after SEC seconds (default 600)\n"
-    "  --connections N     stop after serving N connections\n"
-    "  --idle SEC          close a connection silent for SEC seconds (default 30)\n"
-    "  --fault MODE        misbehave: silent, garbage, partial, close-early, or\n"
-    "                      close-after-job (a printer that takes one job per connection),\n"
-    "                      or endless (an answer that streams on and never closes)\n"
-    "  --verbose           log connections and requests to standard error\n"
-    "  --help              this text\n"
-    "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line;\n"
-    "SIGUSR1 moves it on to its next state at once\n";
+std::string Usage() {
+    return "usage: patsim [options] STATE       serve STATE on 127.0.0.1\n"
+           "       patsim [options] --script FILE  serve the states of a script, one after another\n"
+           "       patsim --device-id STATE     print the device ID of STATE\n"
+           "       patsim --answer STATE        answer the PJL lines on standard input\n"
+           "       patsim --snmp-pass FILE [--snmp-type TYPE]\n"
+           "                                    answer snmpd's pass_persist protocol with the device ID in FILE\n"
+           "options (--opt VALUE or --opt=VALUE):\n"
+           "  --port N            TCP port (default 9100; 0 picks a free one)\n"
+           "  --port-file FILE    write the port to FILE once listening\n"
+           "  --device-id-file FILE  keep FILE holding the current state's device ID\n"
+           "  --lifetime SEC      stop after SEC seconds (default 600)\n"
+           "  --connections N     stop after serving N connections\n"
+           "  --idle SEC          close a connection silent for SEC seconds (default 30)\n"
+           "  --fault MODE        misbehave in one of these ways (docs/reference-host.md):\n"
+           "                      " + FaultNames() + "\n"
+           "  --verbose           log connections and requests to standard error\n"
+           "  --help              this text\n"
+           "a script has one \"STATE SECONDS [FAULT]\" per line; it starts again after its last line;\n"
+           "SIGUSR1 moves it on to its next state at once\n";
+}
 
 enum class Mode { Serve, DeviceId, Answer, SnmpPass };
 
@@ -76,7 +76,7 @@ bool Apply(const std::string &name, const std::string &value, Arguments *args, s
         *why = "seconds, more than 0 and at most 86400";
         if (!Seconds(value, name == "lifetime" ? &server.lifetimeSeconds : &server.idleSeconds)) return false;
     } else if (name == "fault") {
-        *why = "silent, garbage, partial, close-early, close-after-job or none";
+        *why = FaultNames();
         return ParseFault(value, &server.fault);
     } else if (name == "snmp-type") {
         *why = "string or integer";
@@ -108,7 +108,7 @@ int ParseArguments(int argc, char **argv, Arguments *args) {
         cxxopts::Options parser = Parser();
         const cxxopts::ParseResult result = parser.parse(argc, argv);
         if (result.count("help") != 0) {
-            fputs(kUsage, stdout);
+            fputs(Usage().c_str(), stdout);
             return 0;
         }
         if (result.count("device-id") != 0) args->mode = Mode::DeviceId;
@@ -130,12 +130,12 @@ int ParseArguments(int argc, char **argv, Arguments *args) {
         }
         if (!states.empty()) args->statePath = states[0];
     } catch (const cxxopts::exceptions::exception &refusal) {
-        fprintf(stderr, "patsim: %s\n%s", refusal.what(), kUsage);
+        fprintf(stderr, "patsim: %s\n%s", refusal.what(), Usage().c_str());
         return 2;
     }
     const bool needsState = args->mode != Mode::SnmpPass && args->scriptPath.empty();
     if (needsState && args->statePath.empty()) {
-        fprintf(stderr, "patsim: no state file given\n%s", kUsage);
+        fprintf(stderr, "patsim: no state file given\n%s", Usage().c_str());
         return 2;
     }
     return -1;

@@ -296,11 +296,16 @@ int Simulator::Run() {
 
 }  // namespace
 
+namespace {
+
+const struct { const char *name; Fault fault; } kFaults[] = {
+    {"none", Fault::None}, {"silent", Fault::Silent}, {"garbage", Fault::Garbage},
+    {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob},
+    {"endless", Fault::Endless}};
+
+}  // namespace
+
 bool ParseFault(const std::string &name, Fault *fault) {
-    static const struct { const char *name; Fault fault; } kFaults[] = {
-        {"none", Fault::None}, {"silent", Fault::Silent}, {"garbage", Fault::Garbage},
-        {"partial", Fault::Partial}, {"close-early", Fault::CloseEarly}, {"close-after-job", Fault::CloseAfterJob},
-        {"endless", Fault::Endless}};
     for (const auto &row : kFaults) {
         if (name == row.name) {
             *fault = row.fault;
@@ -308,6 +313,13 @@ bool ParseFault(const std::string &name, Fault *fault) {
         }
     }
     return false;
+}
+
+std::string FaultNames() {
+    std::string names;
+    const size_t count = sizeof kFaults / sizeof kFaults[0];
+    for (size_t i = 0; i < count; ++i) names += std::string(i == 0 ? "" : i + 1 == count ? " or " : ", ") + kFaults[i].name;
+    return names;
 }
 
 void HandleServerSignals() {

@@ -23,6 +23,9 @@ enum class Fault {
 
 bool ParseFault(const std::string &name, Fault *fault);
 
+// Every fault's name: "none, silent, ... or endless".
+std::string FaultNames();
+
 struct ServerSettings {
     int port = 9100;               // 0: any free port
     std::string portFile;          // where to write the port, if not empty

@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "commands.h"
-#include "host_options.h"
-#include "kernel_device_id.h"
-#include "poll_cycle.h"
-#include "printer_connection.h"
-#include "text_encoding.h"
+#include "base/host_files.h"
+#include "commands/host_options.h"
+#include "library/poll_cycle.h"
+#include "library/text_encoding.h"
+#include "printer/kernel_device_id.h"
+#include "printer/printer_connection.h"
 
 namespace {
 

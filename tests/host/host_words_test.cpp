@@ -2,8 +2,8 @@
 // and no code reaching into the words of another kind.
 #include <gtest/gtest.h>
 
-#include "host_words.h"
-#include "text_encoding.h"
+#include "library/text_encoding.h"
+#include "report/host_words.h"
 
 namespace {
 

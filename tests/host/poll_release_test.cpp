@@ -14,15 +14,15 @@
 #include <sstream>
 #include <thread>
 
-#include "commands.h"
+#include "commands/commands.h"
 #include "device_id.h"
-#include "full_report.h"
-#include "host_record.h"
-#include "linked_exports.h"
+#include "library/host_record.h"
+#include "library/linked_exports.h"
+#include "library/poll_cycle.h"
+#include "library/record_from_state.h"
 #include "pjl_answers.h"
 #include "platform/linux/heap_hooks.h"
-#include "poll_cycle.h"
-#include "record_from_state.h"
+#include "report/full_report.h"
 #include "sim_server.h"
 
 namespace {
@@ -50,14 +50,14 @@ class PollRelease : public ::testing::Test {
 protected:
     void SetUp() override {
         liveBefore_ = platform_heap::LiveBlocks();
-        options_.languages = {"EN", "DE", "JP", "PL", "ZH_TW"};
+        settings_.languages = {"EN", "DE", "JP", "PL", "ZH_TW"};
         report_ = tmpfile();
         ASSERT_NE(report_, nullptr);
     }
     void TearDown() override { fclose(report_); }
 
     const PatExports exports_ = LinkedExports();
-    HostOptions options_;
+    ReportSettings settings_;
     FILE *report_ = nullptr;
     long liveBefore_ = 0;
 };
@@ -68,7 +68,7 @@ TEST_F(PollRelease, APollOfEverySampleLeavesNoBlockBehind) {
         PrnInfoEx record = EmptyRecord();
         ASSERT_EQ(PollRound(exports_, printer, kDefaultQueryFlags, &record), 0u) << name;
         ASSERT_EQ(PollRound(exports_, printer, PAT_ITEMS_INPUT_TRAYS, &record), 0u) << name;
-        EXPECT_TRUE(PrintPolledPrinter(exports_, options_, &record, report_)) << name;
+        EXPECT_TRUE(PrintPolledPrinter(exports_, settings_, &record, report_)) << name;
         ReleaseRecord(exports_, &record);
         EXPECT_EQ(platform_heap::LiveBlocks(), liveBefore_) << name;
     }
@@ -84,7 +84,7 @@ TEST_F(PollRelease, ARefusedReplyLeavesNoBlockBehind) {
 TEST_F(PollRelease, AStatusFromAStateLeavesNoBlockBehind) {
     PrnInfoEx record = EmptyRecord();
     ASSERT_TRUE(FillRecordFromState(exports_, Sample("service_call"), &record));
-    EXPECT_TRUE(PrintPrinterStatus(exports_, options_, &record, report_));
+    EXPECT_TRUE(PrintPrinterStatus(exports_, settings_, &record, report_));
     ReleaseRecord(exports_, &record);
     EXPECT_EQ(platform_heap::LiveBlocks(), liveBefore_);
 }

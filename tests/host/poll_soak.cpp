@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
-#include "linked_exports.h"
+#include "commands/commands.h"
+#include "library/linked_exports.h"
 #include "platform/linux/heap_hooks.h"
 
 namespace {

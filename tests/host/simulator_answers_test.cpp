@@ -2,9 +2,12 @@
 // arrives into lines, and the device ID.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "device_id.h"
 #include "pjl_answers.h"
 #include "request_lines.h"
+#include "sim_server.h"
 
 namespace {
 
@@ -80,6 +83,27 @@ TEST(RequestLines, CutsLinesAcrossChunksAndDropsExitSequences) {
     EXPECT_TRUE(requests.Add("\x1B%-12345X@PJL\r\n@PJL IN", 22).size() == 1);
     const std::vector<std::string> lines = requests.Add("FO CONFIG\r\n\x1B%-12345X\x1B%-12345X@PJL X\n", 36);
     EXPECT_EQ(lines, (std::vector<std::string>{"@PJL INFO CONFIG", "@PJL X"}));
+}
+
+// The names the usage and the refusals list are the ones a script and
+// --fault take, each for a fault of its own.
+TEST(Faults, EveryListedNameIsTaken) {
+    std::string names = FaultNames();
+    const size_t lastComma = names.rfind(" or ");
+    ASSERT_NE(lastComma, std::string::npos);
+    names.replace(lastComma, 4, ", ");
+    std::set<Fault> seen;
+    for (size_t start = 0; start < names.size();) {
+        const size_t comma = names.find(", ", start);
+        const std::string name = names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        Fault fault = Fault::None;
+        EXPECT_TRUE(ParseFault(name, &fault)) << name;
+        EXPECT_TRUE(seen.insert(fault).second) << name;
+        start = comma == std::string::npos ? names.size() : comma + 2;
+    }
+    EXPECT_EQ(seen.size(), 7u);
+    Fault fault = Fault::None;
+    EXPECT_FALSE(ParseFault("loud", &fault));
 }
 
 TEST(RequestLines, AnOverlongLineIsDroppedWholeAndTheNextOneRead) {

@@ -3,12 +3,12 @@
 // library (17 languages, the picture, nothing left alive).
 #include <gtest/gtest.h>
 
-#include "host_record.h"
-#include "linked_exports.h"
+#include "library/host_record.h"
+#include "library/linked_exports.h"
+#include "library/record_from_state.h"
+#include "page/printer_view.h"
+#include "page/status_page.h"
 #include "platform/linux/heap_hooks.h"
-#include "printer_view.h"
-#include "record_from_state.h"
-#include "status_page.h"
 
 namespace {
 
@@ -39,12 +39,6 @@ protected:
         first_.name = "127.0.0.1:9100";
     }
 
-    static HostOptions OnePrinter() {
-        HostOptions options;
-        options.printers = {"127.0.0.1:9100"};
-        return options;
-    }
-
     // The view after a poll that found the printer in the sample's state.
     std::shared_ptr<const PrinterView> ViewOf(const char *sample, const PrinterView &previous) {
         PrinterDescription printer;
@@ -54,7 +48,7 @@ protected:
         PrnInfoEx record = EmptyRecord();
         EXPECT_TRUE(FillRecordFromState(exports_, printer, &record));
         const PollOutcome outcome = printer.noResponse ? PollOutcome::NoPrinter : PollOutcome::Interpreted;
-        std::shared_ptr<const PrinterView> view = ViewOfPoll(exports_, options_, poll_, outcome, &record, previous);
+        std::shared_ptr<const PrinterView> view = ViewOfPoll(exports_, settings_, poll_, outcome, &record, previous);
         ReleaseRecord(exports_, &record);
         return view;
     }
@@ -64,8 +58,8 @@ protected:
     }
 
     const PatExports exports_ = LinkedExports();
-    const HostOptions options_ = OnePrinter();
-    PrinterPoll poll_{exports_, options_, 0};
+    const ReportSettings settings_;
+    PrinterPoll poll_{exports_, "127.0.0.1:9100", PollSettings()};
     PrinterView first_;
     long liveBefore_ = 0;
 };

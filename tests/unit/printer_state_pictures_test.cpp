@@ -6,13 +6,15 @@
 #include "platform/platform.h"
 #include "picture_renderer.h"
 #include "printer_states.h"
+#include "status_info_tree.h"
 
 namespace {
 
 TEST(PrinterStatePictures, EveryStateRendersFromTheLibrarysBitmaps) {
     for (const PrinterState *state = kPrinterStates; state->name != nullptr; ++state) {
         SCOPED_TRACE(state->name);
-        StatusInfoTree tree(state->sourceType, ConditionOf(*state));
+        StateRecord record(*state);
+        StatusInfoTree tree(state->sourceType, record.Get());
         PatBitmapInfo *info = PatCreateBitmapInfo(state->sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
         ASSERT_NE(info, nullptr) << "error " << GetLastError();
         Picture picture;

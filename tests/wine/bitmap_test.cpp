@@ -11,6 +11,7 @@
 #include "dll_fixture.h"
 #include "gdi_picture.h"
 #include "printer_states.h"
+#include "status_info_tree.h"
 #include "support/bitmap_catalogue.h"
 
 namespace {
@@ -137,7 +138,8 @@ TEST(DllPictures, GdiAndRendererDrawEveryPrinterStateAlike) {
     auto create = PatExport<PatBitmapInfo *(WINAPI *)(uint32_t, PatInfoNode *, uint32_t)>("PatCreateBitmapInfo");
     auto dispose = PatExport<PatBool(WINAPI *)(PatBitmapInfo *)>("PatDisposeBitmapInfo");
     for (const PrinterState *state = kPrinterStates; state->name != nullptr; ++state) {
-        StatusInfoTree tree(state->sourceType, ConditionOf(*state));
+        StateRecord record(*state);
+        StatusInfoTree tree(state->sourceType, record.Get());
         PatBitmapInfo *info = create(state->sourceType, tree.Root(), PAT_STATUS_INTERFACE_VERSION);
         ASSERT_NE(info, nullptr) << state->name << ": error " << GetLastError();
         ExpectGdiAndRendererAgree(info, state->name);
