@@ -28,16 +28,16 @@ namespace {
 // whether the reply reads without an error is checked once, before.
 uint32_t Tokenize(const std::string &reply, bool check) {
     ReplyTokenizer tokenizer;
-    TokenizerInit(&tokenizer, BoundText(reply.c_str(), static_cast<uint32_t>(reply.size() + 1)));
-    RecordedToken ahead[kTokenReadAhead];
+    TokenizerInit(&tokenizer, {reply.c_str(), reply.c_str() + reply.size()});
     uint32_t tokens = 0;
     for (;;) {
-        const uint32_t count = TokenizerReadAhead(&tokenizer, ahead, kTokenReadAhead);
-        tokens += count;
-        for (uint32_t i = 0; check && i < count; ++i) {
-            if (ahead[i].result != 0) return 0;
+        TokenizerReadAhead(&tokenizer);
+        tokens += static_cast<uint32_t>(tokenizer.last - tokenizer.next);
+        for (const Token *token = tokenizer.next; check && token != tokenizer.last; ++token) {
+            if (token->result != 0) return 0;
         }
-        if (ahead[count - 1].place.kind == TOKEN_END) return tokens;
+        if (tokenizer.last[-1].place.kind == TOKEN_END) return tokens;
+        tokenizer.next = tokenizer.last;
     }
 }
 

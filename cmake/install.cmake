@@ -21,6 +21,10 @@ include(CMakePackageConfigHelpers)
 target_include_directories(patmodel INTERFACE $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/include>
                                               $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 
+# What is installed ships: binaries without their debug sections (the build
+# tree keeps them, for the profiles of tools/dev/instructions.sh).
+install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)" ALL_COMPONENTS)
+
 install(TARGETS patmodel EXPORT patmodelTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT library
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library NAMELINK_SKIP

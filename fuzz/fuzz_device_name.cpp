@@ -9,7 +9,7 @@
 #include "host_records.h"
 #include "platform/platform.h"
 #include "prninfo/device_name_tables.h"
-#include "status/string_maps.h"
+#include "common/string_maps.h"
 #include "target_support.h"
 
 namespace {

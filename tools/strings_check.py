@@ -15,7 +15,9 @@ inside the status text limit, and the script rules of its language.
 
 --host-words checks the reference host's own words (host/words) the same
 way, where they apply, and holds them to the library's wording of the same
-English.
+English: a term both use (media names, tray roles, bin states, the engine
+status) is spelled alike, and no media or tray name reads as the library's
+status text for a fault.
 """
 
 import argparse
@@ -79,6 +81,56 @@ JAPANESE_FULL_WIDTH_PUNCTUATION = "\uff08\uff09\uff1a\uff01\uff1f"  # （）：�
 # code pages, so that every reader's fonts and converters show them.
 NATIONAL_CHARSETS = {"zh_cn": "gb2312", "zh_tw": "big5"}
 
+# Terms the host's words share with the library's messages (or with the
+# host's other words): each row is a host word and the strings whose text
+# must hold its term, so that the report and the status texts name one
+# thing alike.
+SHARED_TERMS = [
+    (12001, (12018,)),                       # Plain: Plain (duplex back side)
+    (12005, (12040, 12041)),                 # Special: Special 2, Special 3
+    (12006, (12017, 12019, 12039, 12042)),   # Thick: Thick 2, ..., Middle thick
+    (12024, (12025, 12037)),                 # Postcard: its back side, Inkjet postcard
+    (12036, (11079, 11080, 11081, 11082, 11083)),  # Envelope: the envelope sizes
+    (13000, (2000,)),                        # output bin ready: "Ready"
+    (13002, (1128,)),                        # output bin full: "Output Tray Full"
+    (15027, (15042,)),                       # Engine status: "no engine status was reported"
+    (15072, (2090,)),                        # slip sheet print tray: "Designated Slip Sheet"
+    (15073, (1090, 2090)),                   # chapter print tray: "Chaptering"
+    (15080, (3000, 5000)),                   # tray: "Tray 1"
+    (15081, (1128,)),                        # output bin: "Output Tray Full"
+    (15083, (1098,)),                        # paper size: "Paper Size Mismatch"
+    (15084, (1092,)),                        # media: "Paper Type Mismatch"
+]
+
+# The term of a row is its whole host word, in any case, unless a language
+# has a stem here: a tray role names its term among other words, and an
+# inflecting language writes one stem with different endings. None: the
+# language words the two with no term in common, by its own convention.
+TERM_STEMS = {
+    12006: {"it": "spess", "pl": "grub", "jp": "厚"},
+    13000: {"it": "pront", "sv": "klar", "no": "klar", "cs": "připraven", "pt": "pront",
+            "pl": "gotow", "jp": None},  # Japanese: "準備完了" beside "印刷できます"
+    15027: {"hu": "nyomtatómű állapot", "pl": "mechanizm"},
+    15072: {"en": "slip sheet", "de": "Trennbl", "fr": "intercalaires", "it": "fogli divisori",
+            "es": "hojas separadoras", "nl": "tussenbladen", "sv": "mellanblad", "da": "mellemark",
+            "no": "skilleark", "cs": "prokládací", "hu": "elválasztólap", "pt": "folhas separadoras",
+            "pl": "przekład", "fi": "välileh", "jp": "合紙", "zh_cn": "插页", "zh_tw": "插頁"},
+    15073: {"en": "chapter", "de": "Kapitel", "fr": "chapitr", "it": "capitol", "es": "capítulo",
+            "nl": "hoofdstuk", "sv": "kapitel", "da": "kapit", "no": "kapit", "cs": "kapitol",
+            "hu": "fejezet", "pt": "capítulo", "pl": "rozdzia", "fi": "luku", "jp": "章分け",
+            "zh_cn": "章节", "zh_tw": "章節"},
+    15081: {"en": "output"},  # English says "bin" in the report, "tray" in the texts
+    15083: {"fr": "format", "pt": "tamanho"},
+    15084: {"en": None, "it": "tipo"},  # English: "media" beside "Paper Type"
+}
+
+# The library's status texts for a fault (jams and errors), and the names
+# that must never read as one: a tray loaded with a media named like a jam
+# reads as jammed.
+FAULT_STATUS_NUMBERS = (1075, 1090, 1091, 1123, 1156, 1163, 1169, 1174, 1182)
+NAME_NUMBERS = _ranges((3000, 3006), (3010, 3012), (5000, 5005), (5020, 5025),
+                       (12001, 12042), (15071, 15073))
+
 
 def check_reference(strings):
     problems = []
@@ -107,6 +159,42 @@ def check_host_words(lang, words, reference, library, library_reference):
     """The host's words: as the library's strings, and worded as the library words the same English."""
     problems = _compare_with_reference(lang, words, reference)
     problems += check_consistency(lang, {**library, **words}, {**library_reference, **reference})
+    problems += check_shared_terms(lang, {**library, **words})
+    problems += check_fault_words(lang, {**library, **words})
+    return problems
+
+
+def check_shared_terms(lang, strings):
+    """A term the host's words share with the library is spelled alike in both."""
+    problems = []
+    for word_number, holders in SHARED_TERMS:
+        if word_number not in strings:
+            continue
+        word = strings[word_number]
+        stems = TERM_STEMS.get(word_number, {})
+        term = stems.get(lang, word)
+        if term is None:
+            continue
+        if term.casefold() not in word.casefold():
+            problems.append(f"{lang}: {word_number}: {word!r} does not hold its term {term!r}")
+            continue
+        for number in holders:
+            if number in strings and term.casefold() not in strings[number].casefold():
+                problems.append(f"{lang}: {number}: does not hold {term!r}, the term of "
+                                f"{word_number} ({word!r}): {strings[number]!r}")
+    return problems
+
+
+def check_fault_words(lang, strings):
+    """No media, tray or bin name holds the library's status text for a fault."""
+    faults = {strings[n].casefold(): n for n in FAULT_STATUS_NUMBERS if strings.get(n)}
+    problems = []
+    for number in sorted(NAME_NUMBERS & strings.keys()):
+        name = strings[number]
+        for fault, fault_number in faults.items():
+            if fault in name.casefold():
+                problems.append(f"{lang}: {number}: {name!r} holds {strings[fault_number]!r}, "
+                                f"the status text for a fault ({fault_number})")
     return problems
 
 

@@ -57,8 +57,9 @@ bool ReadScriptFile(const std::string &path, std::vector<ScriptStep> *script, st
 void HandleServerSignals();
 
 // Serves until the lifetime ends, the connection limit is reached, `stop`
-// turns true, or (after HandleServerSignals) SIGINT or SIGTERM arrives.  Returns a process exit status; prints the port it
-// listens on to stdout once it is ready.
+// turns true, or (after HandleServerSignals) SIGINT or SIGTERM arrives.
+// Returns a process exit status; prints the port it listens on to stdout
+// once it is ready.
 int Serve(const PrinterDescription &printer, const ServerSettings &settings);
 // The same, going through the script's states (the faults of the script's
 // steps take the place of the settings' fault).

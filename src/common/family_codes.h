@@ -66,3 +66,12 @@ constexpr uint32_t kStatusReady = 10001;
 constexpr uint32_t kStatusServiceCall = 40800;
 constexpr uint32_t kStatusMisfeed = 42000;
 constexpr uint32_t kStatusOptionMisfeed = 42001;
+constexpr uint32_t kStatusOffline = 10002;
+// The error class of the engine statuses: an error stops the printer.
+constexpr uint32_t kFirstErrorStatus = 40001;
+constexpr uint32_t kLastErrorStatus = 49999;
+// Conditions in the error range that do not stop the printer: the punch's
+// receptacle full, and the staplers almost empty.
+constexpr uint32_t kStatusPunchReceptacleFull = 40342;
+constexpr uint32_t kFirstStaplerLowStatus = 40440;
+constexpr uint32_t kLastStaplerLowStatus = 40443;

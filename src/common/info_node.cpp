@@ -52,11 +52,6 @@ int CopyNodePayload(const PatInfoNode *node, void *destination, uint32_t length,
     return 1;
 }
 
-void *GetNodePayload(const PatInfoNode *node, uint32_t length, int rule) {
-    if (node == nullptr || !PayloadLengthFits(node, length, rule)) return nullptr;
-    return PAT_NODE_PAYLOAD(node);
-}
-
 int GetNodeInfo(const PatInfoNode *node, uint32_t *idOut, uint32_t *lengthOut) {
     if (node == nullptr) return 0;
     if (idOut != nullptr) *idOut = node->dwId;

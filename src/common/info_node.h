@@ -16,7 +16,6 @@ enum PayloadSizeRule : int {
 PatInfoNode *CreateInfoNode(PatInfoNode *parent, uint32_t id, const void *source, uint32_t length);
 int AppendInfoNode(PatInfoNode *parent, PatInfoNode *child);
 int CopyNodePayload(const PatInfoNode *node, void *destination, uint32_t length, int rule);
-void *GetNodePayload(const PatInfoNode *node, uint32_t length, int rule);
 int GetNodeInfo(const PatInfoNode *node, uint32_t *idOut, uint32_t *lengthOut);
 PatInfoNode *GetFirstChild(const PatInfoNode *node);
 PatInfoNode *GetNextSibling(const PatInfoNode *node);

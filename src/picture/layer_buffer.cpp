@@ -29,7 +29,8 @@ PatBitmapLayer *NextLayer(GrowableBuffer *layers) {
 
 void AddRuleLayers(GrowableBuffer *layers, const LayerRule *rule) {
     if (rule == nullptr) return;
-    for (const PatBitmapLayer &layer : rule->layers) {
+    for (const RuleLayer &slot : rule->layers) {
+        const PatBitmapLayer &layer = *slot;
         if (layer.szBitmapName[0] == '\0') return;
         if (HoldsLayer(layers, layer)) continue;
         BufferSeek(layers, 0, kSeekFromEnd);

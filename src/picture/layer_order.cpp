@@ -61,13 +61,3 @@ bool OrderLayersInto(GrowableBuffer *layers, GrowableBuffer *ordered) {
     } while (number < kTopLayerNumber);
     return true;
 }
-
-GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
-    GrowableBuffer *ordered = CreateLayerBuffer();
-    if (ordered == nullptr) return nullptr;
-    if (!OrderLayersInto(layers, ordered)) {
-        BufferFree(ordered);
-        return nullptr;
-    }
-    return ordered;
-}

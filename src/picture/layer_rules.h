@@ -11,12 +11,26 @@
 // the tables dwRop is 0; it is decided when the picture is put in order.
 constexpr int kRuleSlots = 12;
 
+// An empty slot's layer.
+inline constexpr PatBitmapLayer kNoLayer{};
+
+// A slot of a rule: one of the tables' layer constants, by reference.  The
+// tables name a few dozen layers in a few hundred rules of twelve slots; a
+// copy in every slot would make them ten times their size.
+struct RuleLayer {
+    const PatBitmapLayer *layer = &kNoLayer;
+    constexpr RuleLayer() = default;
+    constexpr RuleLayer(const PatBitmapLayer &named) : layer(&named) {}
+    constexpr const PatBitmapLayer &operator*() const { return *layer; }
+    constexpr const PatBitmapLayer *operator->() const { return layer; }
+};
+
 // Key of the rule that applies when no other rule of its list does.
 constexpr const char kDefaultRuleKey[] = "STATUS_DEFAULT_BMP";
 
 struct LayerRule {
     const char *key;  // decimal status code, code pattern, or kDefaultRuleKey
-    PatBitmapLayer layers[kRuleSlots];
+    RuleLayer layers[kRuleSlots];
     // Worked out by the compiler from the key, so that a lookup compares
     // numbers and flags rather than the key's text.
     uint64_t exactCode = ExactCodeOf(key);  // kNotACode unless the key is a code's decimal form

@@ -36,46 +36,39 @@ const PunchRow *FindPunchRow(const PunchNames &names) {
     return nullptr;
 }
 
-uint32_t AppendOption(PrnInfoEx *record, uint32_t optionId) {
+void AppendOption(PrnInfoEx *record, uint32_t optionId) {
     PatItem *option = AllocItem(kDeviceItemSize);
-    if (option == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    if (option == nullptr) return;
     option->wId = static_cast<uint16_t>(optionId);
     AppendItem(record, RecordList::kDeviceInfo, option);
-    return 0;
 }
 
 }  // namespace
 
-uint32_t HandleOption(ReplyTokenizer *, PrnInfoEx *record, uint32_t optionId) { return AppendOption(record, optionId); }
+void HandleOption(ReplyTokenizer *, PrnInfoEx *record, uint32_t optionId) { AppendOption(record, optionId); }
 
-uint32_t HandleOptionReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
+void HandleOptionReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
     ClearItemList(record, RecordList::kDeviceInfo);
-    return 0;
 }
 
-uint32_t HandleMemory(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
+void HandleMemory(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     ReplyWord bytes;
-    const uint32_t result = ReadWord(tokenizer, &bytes);
-    if (result == 0 && bytes.kind == TOKEN_KEY_VALUE) {
+    if (ReadWord(tokenizer, &bytes) == 0 && bytes.kind == TOKEN_KEY_VALUE) {
         record->dwMemoryKB = static_cast<uint32_t>(DecimalNumber(bytes.text, bytes.text + bytes.length) / 1024);
     }
-    return result;
 }
 
-uint32_t HandlePunch(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
+void HandlePunch(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     ReplyWord token;
-    uint32_t result = ReadWord(tokenizer, &token);
-    if (result != 0) return result;
-    if (token.kind != TOKEN_BRACKET_FIRST) return PAT_ERROR_INVALID_PARAMETER;
+    if (ReadWord(tokenizer, &token) != 0 || token.kind != TOKEN_BRACKET_FIRST) return;
     const uint32_t wanted = static_cast<uint32_t>(DecimalNumber(token.text, token.text + token.length));
-    if (wanted > kMaxPunchNames) return PAT_ERROR_INVALID_PARAMETER;
+    if (wanted > kMaxPunchNames) return;
     PunchNames names;
     names.count = 0;
     while (names.count < wanted && token.kind != TOKEN_END) {
-        result = ReadWord(tokenizer, &token);
-        if (result != 0) return result;
+        if (ReadWord(tokenizer, &token) != 0) return;
         if (token.kind == TOKEN_ITEM) names.name[names.count++] = token;
     }
     const PunchRow *row = FindPunchRow(names);
-    return row != nullptr ? AppendOption(record, row->optionId) : 0;
+    if (row != nullptr) AppendOption(record, row->optionId);
 }

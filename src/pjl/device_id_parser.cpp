@@ -1,7 +1,10 @@
 #include "device_id_parser.h"
 
+#include <string.h>
+
 #include "common/family_codes.h"
 #include "common/fixed_text.h"
+#include "common/short_text.h"
 #include "decimal_number.h"
 #include "prninfo/record.h"
 #include "split_field.h"
@@ -24,13 +27,9 @@ int32_t NumberIn(const FieldPlace &field) { return DecimalNumber(field.begin, fi
 
 // A key of three characters as one number, so the known keys are told apart
 // by one switch; any other key gives 0.
-constexpr uint32_t KeyCode(const char *key, uint32_t length) {
-    if (length != 3) return 0;
-    return static_cast<uint32_t>(static_cast<uint8_t>(key[0])) | static_cast<uint32_t>(static_cast<uint8_t>(key[1])) << 8 |
-           static_cast<uint32_t>(static_cast<uint8_t>(key[2])) << 16;
-}
+constexpr uint64_t KeyCode(const char *key, uint32_t length) { return length == 3 ? LoadPiece(key, 3) : 0; }
 
-constexpr uint32_t KeyCode(const char (&key)[4]) { return KeyCode(key, 3); }
+constexpr uint64_t KeyCode(const char (&key)[4]) { return KeyCode(key, 3); }
 
 const char *SkipValue(const DeviceIdText &text, const char *p) { return Field(text, p, ';').next; }
 
@@ -105,7 +104,9 @@ const char *ReadModelField(const DeviceIdText &text, const char *p) {
 }  // namespace
 
 uint32_t ParseDeviceId(const char *deviceId, uint32_t length, PrnInfoEx *record) {
-    const DeviceIdText text = {BoundText(deviceId, length).end, record};
+    // The text ends at its first NUL or after its last byte.
+    const char *nul = static_cast<const char *>(memchr(deviceId, '\0', length));
+    const DeviceIdText text = {nul != nullptr ? nul : deviceId + length, record};
     uint32_t result = 0;
     const char *p = deviceId;
     do {

@@ -1,10 +1,9 @@
 // The dispatch tables indexed by their rows' words, built at compile time, so
 // the dispatcher finds the rows that match its context without comparing it
 // with any row.  Each of a context's five fields is a word number
-// (dispatch_words.h), found once when the field is set; the five numbers make
+// (word_index.h), found once when the field is set; the five numbers make
 // the context's key, and the rows of a key are those whose five words are the
-// context's, in the order of the walk they replace: the model table's rows in
-// table order, then the common table's.
+// context's, in table order: the model table's rows, then the common table's.
 #pragma once
 
 #include <stddef.h>
@@ -12,8 +11,19 @@
 
 #include <initializer_list>
 
-#include "dispatch_words.h"
 #include "reply_dispatch_tables.h"
+#include "word_index.h"
+
+// The longest word a dispatch row may hold; a context field is never longer
+// (the handlers' token buffer keeps at most this many characters).
+constexpr uint32_t kLongestDispatchWord = 32;
+
+// Word numbers in a key: 0 is the empty word, 1 up to kStrangerWord - 1 the
+// rows' words, kStrangerWord any text that is no row's word.  Six bits each,
+// so a whole context fits in one 32-bit key.
+constexpr uint32_t kEmptyWord = 0;
+constexpr uint32_t kWordBits = 6;
+constexpr uint32_t kStrangerWord = (1u << kWordBits) - 1;
 
 // A context's fields, in the order of their numbers in a key.
 enum DispatchField : uint32_t { kCommandField, kArgumentField, kKeyField, kItemField, kValueField, kDispatchFields };
@@ -46,16 +56,21 @@ struct DispatchIndex {
         uint8_t count = 0;
     };
 
-    DispatchWords words;
-    const DispatchRow *row[kMaxRows] = {};  // grouped by key, each group in walk order
+    WordIndex<kStrangerWord - 1> words;
+    const DispatchRow *row[kMaxRows] = {};  // grouped by key, each group in table order
     uint32_t rowCount = 0;
-    KeySlot keySlot[kKeySlots];  // open-addressed by KeySlotOf
+    KeySlot keySlot[kKeySlots];  // open-addressed, the slot picked by SpreadKey
 
-    static constexpr uint32_t KeySlotOf(uint32_t key) { return (key * 0x9E3779B1u) >> (32 - kKeySlotBits); }
+    // The number of the `length` characters at `text` (at most
+    // kLongestDispatchWord) in a key.
+    [[gnu::always_inline]] constexpr uint32_t NumberOf(const char *text, uint32_t length) const {
+        const uint32_t number = words.Find(text, length);
+        return number != 0 || length == 0 ? number : kStrangerWord;
+    }
 
     // The rows whose five words make `key`; none for a key no row has.
     constexpr DispatchRows RowsOf(uint32_t key) const {
-        for (uint32_t at = KeySlotOf(key);; at = (at + 1) & (kKeySlots - 1)) {
+        for (uint32_t at = SpreadKey(key, kKeySlotBits);; at = (at + 1) & (kKeySlots - 1)) {
             const KeySlot &slot = keySlot[at];
             if (slot.key == key) return {row + slot.first, row + slot.first + slot.count};
             if (slot.key == kFreeKey) return {row, row};
@@ -68,7 +83,7 @@ struct DispatchIndex {
                                                    tableRow.value};
         uint32_t key = 0;
         for (uint32_t field = 0; field < kDispatchFields; ++field) {
-            key |= words.NumberOf(text[field], TextLength(text[field])) << FieldShift(field);
+            key |= NumberOf(text[field], TextLength(text[field])) << FieldShift(field);
         }
         return key;
     }
@@ -79,15 +94,18 @@ struct DispatchIndex {
 constexpr DispatchIndex BuildDispatchIndex(const DispatchRow *model, size_t modelRows, const DispatchRow *common,
                                            size_t commonRows) {
     DispatchIndex index{};
-    if (modelRows + commonRows > DispatchIndex::kMaxRows) DispatchTablesDoNotFit();
+    if (modelRows + commonRows > DispatchIndex::kMaxRows) WordIndexDoesNotFit();
     for (size_t i = 0; i < modelRows + commonRows; ++i) {
         index.row[index.rowCount++] = i < modelRows ? &model[i] : &common[i - modelRows];
     }
     for (uint32_t i = 0; i < index.rowCount; ++i) {
         const DispatchRow &row = *index.row[i];
-        for (const char *word : {row.command, row.argument, row.key, row.item, row.value}) index.words.Add(word);
+        for (const char *word : {row.command, row.argument, row.key, row.item, row.value}) {
+            if (TextLength(word) > kLongestDispatchWord) WordIndexDoesNotFit();
+            index.words.Add(word);
+        }
     }
-    // Group the rows by key, each group in walk order: a stable insertion sort.
+    // Group the rows by key, each group in table order: a stable insertion sort.
     uint32_t key[DispatchIndex::kMaxRows] = {};
     for (uint32_t i = 0; i < index.rowCount; ++i) key[i] = index.KeyOf(*index.row[i]);
     for (uint32_t i = 1; i < index.rowCount; ++i) {
@@ -104,8 +122,8 @@ constexpr DispatchIndex BuildDispatchIndex(const DispatchRow *model, size_t mode
     uint32_t keys = 0;
     for (uint32_t first = 0, next = 0; first < index.rowCount; first = next) {
         while (next < index.rowCount && key[next] == key[first]) ++next;
-        if (2 * ++keys > DispatchIndex::kKeySlots) DispatchTablesDoNotFit();
-        uint32_t at = DispatchIndex::KeySlotOf(key[first]);
+        if (2 * ++keys > DispatchIndex::kKeySlots) WordIndexDoesNotFit();
+        uint32_t at = SpreadKey(key[first], DispatchIndex::kKeySlotBits);
         while (index.keySlot[at].key != DispatchIndex::kFreeKey) at = (at + 1) & (DispatchIndex::kKeySlots - 1);
         index.keySlot[at] = {key[first], static_cast<uint8_t>(first), static_cast<uint8_t>(next - first)};
     }

@@ -31,19 +31,16 @@ void StoreSetting(PatEmulUniqItem *item, const ReplyWord &key, const ReplyWord &
 
 }  // namespace
 
-uint32_t HandleEmulUniqInfo(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
+void HandleEmulUniqInfo(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     PatEmulUniqItem *item = FindOrAppendZemaItem(record);
-    if (item == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    if (item == nullptr) return;
     ReplyWord last;
     do {
         ReplyWord key;
-        uint32_t result = ReadWord(tokenizer, &key);
-        if (result != 0) return result;
+        if (ReadWord(tokenizer, &key) != 0) return;
         last = key;
         if (key.kind != TOKEN_KEY) continue;
-        result = ReadWord(tokenizer, &last);
-        if (result != 0) return result;
+        if (ReadWord(tokenizer, &last) != 0) return;
         StoreSetting(item, key, last);
     } while (last.kind != TOKEN_FORM_FEED && last.kind != TOKEN_END);
-    return 0;
 }

@@ -15,19 +15,16 @@ uint16_t BinState(const ReplyWord &value) {
 }  // namespace
 
 // The bin is listed even when its state cannot be read.
-uint32_t HandleOutputBin(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t binId) {
+void HandleOutputBin(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t binId) {
     auto *bin = reinterpret_cast<PatOutBinItem *>(AllocItem(kOutBinItemSize));
-    if (bin == nullptr) return PAT_ERROR_NOT_ENOUGH_MEMORY;
+    if (bin == nullptr) return;
     bin->wId = static_cast<uint16_t>(binId);
     ReplyWord state;
-    const uint32_t result = ReadWord(tokenizer, &state);
-    if (result == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state);
+    if (ReadWord(tokenizer, &state) == 0 && state.kind == TOKEN_KEY_VALUE) bin->wState = BinState(state);
     AppendItem(record, RecordList::kOutBinInfo, reinterpret_cast<PatItem *>(bin));
-    return result;
 }
 
-uint32_t HandleOutputBinReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
+void HandleOutputBinReset(ReplyTokenizer *, PrnInfoEx *record, uint32_t) {
     ClearItemList(record, RecordList::kOutBinInfo);
     record->dwOutBinWord = kOutBinWordRebuilt;
-    return 0;
 }

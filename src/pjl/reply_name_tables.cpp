@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "common/family_vocabulary.h"
-#include "same_text.h"
 
 constexpr NameTableRow kPaperSizeNames[] = {
     {"A3", 5},           {"A4SRT", 9},        {"A4LONG", 8},       {"A5SRT", 13},       {"A5LONG", 12},
@@ -132,101 +131,60 @@ constexpr NameTableRow kImageRotationNames[] = {{"POSSIBLE", 1}, {"IMPOSSIBLE", 
 
 namespace {
 
-// At least twice as many slots as rows, so a probe seldom meets another name.
-constexpr size_t SlotCount(size_t rows) {
-    size_t slots = 4;
-    while (slots < 2 * rows) slots *= 2;
-    return slots;
-}
-
-// A word's length with its first and last characters; 0 for the empty word.
-constexpr uint32_t NameKey(const char *text, uint32_t length) {
-    if (length == 0) return 0;
-    return length | static_cast<uint32_t>(static_cast<uint8_t>(text[0])) << 8 |
-           static_cast<uint32_t>(static_cast<uint8_t>(text[length - 1])) << 16;
-}
-
-constexpr uint32_t NameKey(const char *name) {
-    uint32_t length = 0;
-    while (name[length] != '\0') ++length;
-    return NameKey(name, length);
-}
-
-// The multiplication spreads the key's three parts over the slot bits.
-constexpr uint32_t FirstSlot(uint32_t key, uint32_t slotMask) { return (key * 2654435761u >> 16) & slotMask; }
-
-constexpr bool SameName(const char *a, const char *b) {
-    while (*a != '\0' && *a == *b) ++a, ++b;
-    return *a == *b;
-}
-
 // The index of a table of `Rows` rows, its last the default.  The rows are
 // counted from the table's size, not found by their null name: the compiler
 // cannot compare the address of a name with null when the sanitizer moves
 // globals about.
 template <size_t Rows>
-struct NameSlots {
-    static constexpr size_t kSlots = SlotCount(Rows - 1);
-    NameSlot slot[kSlots];
+struct IndexedNameTable {
+    WordIndex<Rows - 1> words;
+    uint32_t value[Rows];
 };
 
-// A row whose name an earlier row has is left out: LookupName never reaches it.
+// A row whose name an earlier row has keeps the earlier row's value:
+// LookupName never reaches it.
 template <size_t Rows>
-constexpr NameSlots<Rows> IndexNames(const NameTableRow *rows) {
-    constexpr uint32_t kMask = NameSlots<Rows>::kSlots - 1;
-    NameSlots<Rows> index{};
+constexpr IndexedNameTable<Rows> IndexNames(const NameTableRow *rows) {
+    IndexedNameTable<Rows> table{};
+    table.value[0] = rows[Rows - 1].value;
     for (size_t i = 0; i + 1 < Rows; ++i) {
-        bool named = false;
-        for (size_t j = 0; j < i; ++j) named = named || SameName(rows[j].name, rows[i].name);
-        if (named) continue;
-        const uint32_t key = NameKey(rows[i].name);
-        uint32_t at = FirstSlot(key, kMask);
-        while (index.slot[at].row != 0) at = (at + 1) & kMask;
-        index.slot[at] = {key, static_cast<uint16_t>(i + 1)};
+        const uint32_t numbered = table.words.count;
+        const uint32_t number = table.words.Add(rows[i].name);
+        if (number == 0) WordIndexDoesNotFit();  // an empty name
+        if (table.words.count != numbered) table.value[number] = rows[i].value;
     }
-    return index;
+    return table;
 }
 
 template <size_t Rows>
-constexpr NameSlots<Rows> IndexNames(const NameTableRow (&rows)[Rows]) {
+constexpr IndexedNameTable<Rows> IndexNames(const NameTableRow (&rows)[Rows]) {
     return IndexNames<Rows>(&rows[0]);
 }
 
 template <size_t Rows>
-constexpr NameSlots<Rows> IndexNames(const std::array<NameTableRow, Rows> &rows) {
+constexpr IndexedNameTable<Rows> IndexNames(const std::array<NameTableRow, Rows> &rows) {
     return IndexNames<Rows>(rows.data());
 }
 
-constexpr auto kPaperSizeSlots = IndexNames(kPaperSizeNames);
-constexpr auto kMediaTypeSlots = IndexNames(kMediaTypeNames);
-constexpr auto kPaperLevelSlots = IndexNames(kPaperLevelNames);
-constexpr auto kPrintTraySlots = IndexNames(kPrintTrayNameRows);
-constexpr auto kEmulationSlots = IndexNames(kEmulationNameRows);
-constexpr auto kMemoryUsageSlots = IndexNames(kMemoryUsageNames);
-constexpr auto kImageRotationSlots = IndexNames(kImageRotationNames);
+constexpr auto kPaperSizeTable = IndexNames(kPaperSizeNames);
+constexpr auto kMediaTypeTable = IndexNames(kMediaTypeNames);
+constexpr auto kPaperLevelTable = IndexNames(kPaperLevelNames);
+constexpr auto kPrintTrayTable = IndexNames(kPrintTrayNameRows);
+constexpr auto kEmulationTable = IndexNames(kEmulationNameRows);
+constexpr auto kMemoryUsageTable = IndexNames(kMemoryUsageNames);
+constexpr auto kImageRotationTable = IndexNames(kImageRotationNames);
 
 template <size_t Rows>
-constexpr IndexedNames Indexed(const NameTableRow *rows, const NameSlots<Rows> &slots) {
-    return {rows, slots.slot, NameSlots<Rows>::kSlots - 1, rows[Rows - 1].value};
+constexpr NameIndex Indexed(const IndexedNameTable<Rows> &table) {
+    return {table.words.View(), table.value};
 }
 
 }  // namespace
 
-const IndexedNames kPaperSizeIndex = Indexed(kPaperSizeNames, kPaperSizeSlots);
-const IndexedNames kMediaTypeIndex = Indexed(kMediaTypeNames, kMediaTypeSlots);
-const IndexedNames kPaperLevelIndex = Indexed(kPaperLevelNames, kPaperLevelSlots);
-const IndexedNames kPrintTrayIndex = Indexed(kPrintTrayNameRows.data(), kPrintTraySlots);
-const IndexedNames kEmulationIndex = Indexed(kEmulationNameRows.data(), kEmulationSlots);
-const IndexedNames kMemoryUsageIndex = Indexed(kMemoryUsageNames, kMemoryUsageSlots);
-const IndexedNames kImageRotationIndex = Indexed(kImageRotationNames, kImageRotationSlots);
-
-uint32_t LookupName(const char *text, uint32_t length, const IndexedNames &names) {
-    const uint32_t key = NameKey(text, length);
-    for (uint32_t at = FirstSlot(key, names.slotMask); names.slots[at].row != 0; at = (at + 1) & names.slotMask) {
-        // An equal key means an equal length, so the name has as many characters.
-        if (names.slots[at].key != key) continue;
-        const NameTableRow &row = names.rows[names.slots[at].row - 1];
-        if (SameText(text, row.name, length)) return row.value;
-    }
-    return names.defaultValue;
-}
+const NameIndex kPaperSizeIndex = Indexed(kPaperSizeTable);
+const NameIndex kMediaTypeIndex = Indexed(kMediaTypeTable);
+const NameIndex kPaperLevelIndex = Indexed(kPaperLevelTable);
+const NameIndex kPrintTrayIndex = Indexed(kPrintTrayTable);
+const NameIndex kEmulationIndex = Indexed(kEmulationTable);
+const NameIndex kMemoryUsageIndex = Indexed(kMemoryUsageTable);
+const NameIndex kImageRotationIndex = Indexed(kImageRotationTable);

@@ -5,7 +5,8 @@
 #include <stdint.h>
 
 #include "common/family_vocabulary.h"
-#include "prninfo/record.h"
+#include "common/name_table.h"
+#include "word_index.h"
 
 extern const NameTableRow kPaperSizeNames[];
 extern const NameTableRow kMediaTypeNames[];
@@ -16,35 +17,27 @@ extern const NameTableRow *const kEmulationNames;  // value: emulation code
 extern const NameTableRow kMemoryUsageNames[];
 extern const NameTableRow kImageRotationNames[];
 
-// A name table with an index made by the compiler: every distinct name's key
-// (its length, first and last character) in a slot the key picks, with the
-// first row of that name.  A lookup finds the row a word's key leads to and
-// compares the characters between; a walk would compare the word with each
-// row before it.  On the 64 KB reply of tray answers, the walk was a quarter
-// of the handlers' instructions.
-struct NameSlot {
-    uint32_t key;
-    uint16_t row;  // the row's index + 1; 0: an empty slot
-};
-
-struct IndexedNames {
-    const NameTableRow *rows;  // as LookupName reads them
-    const NameSlot *slots;
-    uint32_t slotMask;         // the slot count (a power of two) - 1
-    uint32_t defaultValue;     // the value of the table's last row
+// A name table indexed by the compiler (word_index.h): each distinct name
+// numbered, and the value of its first row under its number; number 0, a
+// word that is no name, holds the table's default.
+struct NameIndex {
+    WordIndexView words;
+    const uint32_t *value;
 };
 
 // What LookupName gives for the `length` characters at `text` (no NUL among
-// them) in the indexed table: its first row of that name, else its default.
-uint32_t LookupName(const char *text, uint32_t length, const IndexedNames &names);
+// them) in the table the index was built from.
+[[gnu::always_inline]] inline uint32_t LookupName(const char *text, uint32_t length, const NameIndex &names) {
+    return names.value[FindWord(names.words, text, length)];
+}
 
-extern const IndexedNames kPaperSizeIndex;
-extern const IndexedNames kMediaTypeIndex;
-extern const IndexedNames kPaperLevelIndex;
-extern const IndexedNames kPrintTrayIndex;
-extern const IndexedNames kEmulationIndex;
-extern const IndexedNames kMemoryUsageIndex;
-extern const IndexedNames kImageRotationIndex;
+extern const NameIndex kPaperSizeIndex;
+extern const NameIndex kMediaTypeIndex;
+extern const NameIndex kPaperLevelIndex;
+extern const NameIndex kPrintTrayIndex;
+extern const NameIndex kEmulationIndex;
+extern const NameIndex kMemoryUsageIndex;
+extern const NameIndex kImageRotationIndex;
 
 constexpr uint32_t kSystemFirmwareCode = 0xFFFFFFFFu;  // -1 in the emulation table
 

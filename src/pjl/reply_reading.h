@@ -5,8 +5,8 @@
 
 #include <stdint.h>
 
+#include "common/short_text.h"
 #include "pat.h"
-#include "prninfo/record.h"
 #include "reply_tokenizer.h"
 
 // A token as the handlers and the dispatcher see it: what a buffer of this
@@ -18,36 +18,34 @@ constexpr uint32_t kReplyWordLimit = kReplyTokenSize - 1;
 struct ReplyWord {
     const char *text = "";  // the end of a reply leaves text and length as they were
     uint32_t length = 0;
-    int32_t kind = 0;
+    TokenKind kind = TOKEN_END;
 };
 
 // Reads the next token as a word.  The end of the text between commands spans
 // nothing and keeps the word's old characters, as a copy into a buffer would
 // have left the buffer.
 inline uint32_t ReadWord(ReplyTokenizer *tokenizer, ReplyWord *word) {
-    TokenPlace place;
-    const uint32_t result = TokenizerRead(tokenizer, &place);
-    if (place.begin != nullptr) {
-        word->text = place.begin;
-        word->length = KeptLength(place, kReplyWordLimit);
+    const Token &token = TokenizerRead(tokenizer);
+    if (token.place.begin != nullptr) {
+        word->text = token.place.begin;
+        word->length = KeptLength(token.place, kReplyWordLimit);
     }
-    word->kind = place.kind;
-    return result;
+    word->kind = token.place.kind;
+    return token.result;
 }
 
 // Whether the word is the NUL-ended `name`.
-inline bool WordIs(const ReplyWord &word, const char *name) { return TextSpells(word.text, word.length, name); }
+inline bool WordIs(const ReplyWord &word, const char *name) { return TextIs(word.text, word.length, name); }
 
 // The line end of the echoed command line, then the answer line (a key):
 // PAT_OK, the tokenizer's error, or PAT_ERROR_INVALID_PARAMETER for a token
 // of another kind.  The line end is only looked at, never kept.
 inline uint32_t ReadAnswer(ReplyTokenizer *tokenizer, ReplyWord *answer) {
-    TokenPlace lineEnd;
-    uint32_t result = TokenizerRead(tokenizer, &lineEnd);
-    answer->kind = lineEnd.kind;
-    if (result != 0) return result;
-    if (lineEnd.kind != TOKEN_LINE_END) return PAT_ERROR_INVALID_PARAMETER;
-    result = ReadWord(tokenizer, answer);
+    const Token &lineEnd = TokenizerRead(tokenizer);
+    answer->kind = lineEnd.place.kind;
+    if (lineEnd.result != 0) return lineEnd.result;
+    if (lineEnd.place.kind != TOKEN_LINE_END) return PAT_ERROR_INVALID_PARAMETER;
+    const uint32_t result = ReadWord(tokenizer, answer);
     if (result != 0) return result;
     return answer->kind == TOKEN_KEY ? 0 : PAT_ERROR_INVALID_PARAMETER;
 }

@@ -1,13 +1,14 @@
 // The PJL reply tokenizer: a state machine that knows the line structure of
 // a printer's PJL answer and reports with every token where in that structure
 // it stands, so the interpretation can dispatch on a word's position.  It
-// never allocates and never reads past the end of its text.
+// reads a NUL-ended text in place (payload_text.h), never allocates, and
+// reads tokens ahead in batches: a reader takes them one by one, inline.
 #pragma once
 
 #include <stdint.h>
 
-#include "bounded_text.h"
 #include "pat.h"
+#include "payload_text.h"
 
 // The numbers are shared with the reply interpretation; keep them.
 enum TokenKind : int32_t {
@@ -47,41 +48,23 @@ enum TokenizerState : int32_t {
     kIndentedValue = 14,
 };
 
-
-struct RecordedToken;
-
-struct ReplyTokenizer {
-    const char *cursor;
-    int32_t state;
-    const char *end;  // the end of the bounded text (bounded_text.h)
-    bool nulEnded;    // whether *end may be read (it is the text's NUL)
-    // Scans read without checking `end` while they start before these: each
-    // lies just past a character that stops that scan (the text's own NUL
-    // when it has one), so one check per scan replaces one per character.
-    const char *wordSafeEnd;   // past the last of \r \n : = [ ]
-    const char *quoteSafeEnd;  // past the last double quote
-    const char *blankSafeEnd;  // past the last character that is neither blank nor \r
-    // Tokens an earlier reading of this text kept (TokenRecording), handed
-    // out before the text is read on from the last of them.
-    const RecordedToken *replay;
-    const RecordedToken *replayEnd;
-};
-
 // A token's place in the text: its kind and the characters it spans as read,
-// neither cut nor trimmed (CopyToken and KeptLength do that).  The end of the
-// text found between commands spans nothing: begin is null, and a copy leaves
-// the buffer as it was.
+// neither cut nor trimmed (KeptLength does that).  The end of the text found
+// between commands spans nothing: begin is null, and a reader keeps the word
+// it had.
 struct TokenPlace {
     const char *begin;
     uint32_t length;
-    int32_t kind;
+    TokenKind kind;
 };
 
-// A token with its result and where the tokenizer stood after it.
-struct RecordedToken {
+// A token with its result (PAT_OK, or PAT_ERROR_INVALID_DATA where the text
+// breaks the grammar and the machine goes back to waiting for the next
+// "@PJL") and where the tokenizer stood after it.
+struct Token {
     TokenPlace place;
     const char *cursor;
-    int32_t state;
+    TokenizerState state;
     uint32_t result;
 };
 
@@ -90,47 +73,98 @@ struct RecordedToken {
 // reading takes what the first kept and reads only the rest.
 struct TokenRecording {
     static constexpr uint32_t kCapacity = 384;  // the reply to a full query, with room
-    const char *begin = nullptr;  // the text recorded: its bounds
-    const char *end = nullptr;
+    const char *text = nullptr;                 // the text recorded
     uint32_t count = 0;
-    RecordedToken token[kCapacity];
+    Token token[kCapacity];
+};
+
+// How many tokens the tokenizer reads at once when it records nothing.
+constexpr uint32_t kTokenReadAhead = 32;
+
+struct ReplyTokenizer {
+    // The machine: where it stands after the last token it read ahead.
+    const char *cursor;
+    TokenizerState state;
+    const char *end;  // the text's NUL
+    // Tokens read ahead and not handed out yet.
+    const Token *next;
+    const Token *last;
+    TokenRecording *recording;  // where tokens read go while it has room; null: ahead
+    Token ahead[kTokenReadAhead];
 };
 
 // Starts reading the text from its beginning, between commands.
-void TokenizerInit(ReplyTokenizer *tokenizer, const BoundedText &text);
+void TokenizerInit(ReplyTokenizer *tokenizer, const NulEndedText &text);
+
+// Starts reading the text as TokenizerInit does, and keeps the tokens read in
+// `recording` (emptied first) while it has room.
+void TokenizerRecord(ReplyTokenizer *tokenizer, const NulEndedText &text, TokenRecording *recording);
 
 // Starts reading the text as TokenizerInit does; when `recording` holds
-// tokens of this very text, they are read from it first.
-void TokenizerInitReplay(ReplyTokenizer *tokenizer, const BoundedText &text, const TokenRecording *recording);
+// tokens of this very text, they are handed out first, and the reading
+// resumes from where the last of them left the machine.
+void TokenizerReplay(ReplyTokenizer *tokenizer, const NulEndedText &text, const TokenRecording &recording);
 
-// Starts `recording` for the text the tokenizer reads; TokenizerReadAhead
-// into its free tokens fills it.
-void TokenRecordingStart(TokenRecording *recording, const ReplyTokenizer &tokenizer);
+// Reads on from `cursor` in `state`, where a token of this text left the
+// tokenizer (Token::cursor and Token::state), or between commands at any
+// place of the text; tokens read ahead are dropped.
+void TokenizerResume(ReplyTokenizer *tokenizer, const char *cursor, TokenizerState state);
 
-// How many tokens a reader takes at once from TokenizerReadAhead.
-constexpr uint32_t kTokenReadAhead = 32;
+// What TokenizerSkipLine found.
+enum class LineSkip {
+    kOtherText,       // the text does not go on with the line: nothing read
+    kSkipped,         // passed over it; more commands may follow
+    kSkippedToTheEnd  // passed over it, and reading on gives only the clean end
+};
 
-// Reads up to `capacity` (>= 1) tokens into `ahead`, each as TokenizerRead
-// would return it, and stops after the end of the text; returns how many.  A
-// token's cursor and state say where the tokenizer stood after it; the
-// tokenizer stands after the last.  Reading many at once spares the call and
-// the machine's loads and stores of every token.
-uint32_t TokenizerReadAhead(ReplyTokenizer *tokenizer, RecordedToken *ahead, uint32_t capacity);
+// When the text goes on, where the tokenizer stands between commands with no
+// token read ahead, with the `length` characters at `line` (a command line of
+// another text, from its "@PJL" to and with its line feed), passes over them
+// as reading their tokens would.  Reading the same characters from the same
+// state gives the same tokens, so the line's tokens are those the other text
+// gave.
+LineSkip TokenizerSkipLine(ReplyTokenizer *tokenizer, const char *line, uint32_t length);
 
-// Reads the next token's place from the text itself (no replay).
-uint32_t TokenizerReadText(ReplyTokenizer *tokenizer, TokenPlace *token);
+// Reads up to `capacity` (>= 1) tokens from where the machine stands into
+// `out`, the end of the text the last; returns how many.  Tokens still to be
+// handed out by TokenizerRead are not among them: call it on a tokenizer that
+// has none.  The library's own command lines ("@PJL INQUIRE ", "@PJL INFO ")
+// open with two tokens read at once, a fast lane beside the machine's steps
+// that gives the very same tokens; a run of one token has no room for it, so
+// reading one token a run reads everything through the steps.
+uint32_t TokenizerReadRun(ReplyTokenizer *tokenizer, Token *out, uint32_t capacity);
 
-// Reads the next token's place.  Returns PAT_OK, or PAT_ERROR_INVALID_DATA
-// when the text breaks the grammar (the state machine then waits for the next
-// "@PJL").  Handlers mostly take their tokens from a replay: that path is
-// inline.
-inline uint32_t TokenizerRead(ReplyTokenizer *tokenizer, TokenPlace *token) {
-    if (tokenizer->replay == tokenizer->replayEnd) return TokenizerReadText(tokenizer, token);
-    const RecordedToken &recorded = *tokenizer->replay++;
-    *token = recorded.place;
-    tokenizer->cursor = recorded.cursor;
-    tokenizer->state = recorded.state;
-    return recorded.result;
+// Reads the next batch of tokens ahead (TokenizerRead calls it when none is
+// left): at least one, the end of the text the last.
+void TokenizerReadAhead(ReplyTokenizer *tokenizer);
+
+// The next token.  It stays valid until the next call.  Once at the end of
+// the text, every further call reports the end again.
+inline const Token &TokenizerRead(ReplyTokenizer *tokenizer) {
+    if (tokenizer->next == tokenizer->last) TokenizerReadAhead(tokenizer);
+    return *tokenizer->next++;
+}
+
+// A token kind's bit in a set of kinds (the end of the text: bit 31).
+constexpr uint32_t KindBit(TokenKind kind) { return 1u << (kind & 31); }
+static_assert(KindBit(TOKEN_END) == 1u << 31 && KindBit(TOKEN_TAB) == 1u << 15, "each kind a bit of its own");
+
+// The next token whose kind is among `kinds` (KindBit), or the end of the
+// text; the tokens before it are read and passed over, whatever their result.
+inline const Token &TokenizerReadKinds(ReplyTokenizer *tokenizer, uint32_t kinds) {
+    kinds |= KindBit(TOKEN_END);
+    for (;;) {
+        const Token *token = tokenizer->next;
+        const Token *const last = tokenizer->last;
+        for (; token != last; ++token) {
+            if ((kinds & KindBit(token->place.kind)) != 0) {
+                tokenizer->next = token + 1;
+                return *token;
+            }
+        }
+        tokenizer->next = last;
+        TokenizerReadAhead(tokenizer);
+    }
 }
 
 // How many of the token's characters a buffer of limit + 1 keeps: at most
@@ -140,14 +174,3 @@ inline uint32_t KeptLength(const TokenPlace &token, uint32_t limit) {
     while (length > 0 && token.begin[length - 1] == ' ') --length;
     return length;
 }
-
-// Copies the token into buffer (capacity >= 1) as KeptLength says, with a NUL;
-// a token that spans nothing leaves the buffer untouched.
-void CopyToken(const TokenPlace &token, char *buffer, uint32_t capacity);
-
-// Reads the next token into buffer (at most capacity - 1 characters and a NUL;
-// capacity >= 1) and its kind into *kind: TokenizerRead, then CopyToken.
-uint32_t TokenizerNext(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t *kind);
-
-// One raw token at the cursor; wordKind is reported for words and quoted strings.
-int32_t TokenizerScan(ReplyTokenizer *tokenizer, char *buffer, uint32_t capacity, int32_t wordKind);

@@ -1,9 +1,8 @@
 // Finds delimited fields of a device ID text in place.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
-
-#include "bounded_text.h"
 
 // A field: its characters and where the next field begins.
 struct FieldPlace {
@@ -16,6 +15,6 @@ struct FieldPlace {
 // end of the text at `limit`, at most maxLength of them.  The next field
 // begins one past the character at which the field stopped (a delimiter is
 // consumed; so is the one character at which an overlong field was cut), or
-// at the end of the text.  The text holds no NUL before `limit` (a bounded
-// text, bounded_text.h), and source <= limit.
+// at the end of the text.  The text holds no NUL before `limit` (it ends at
+// its first NUL or after its last byte), and source <= limit.
 FieldPlace FindField(const char *source, const char *limit, uint32_t maxLength, char delimiter);

@@ -29,25 +29,20 @@ void StoreVersion(PrnInfoEx *record, const ReplyWord &name, const ReplyWord &ver
 
 // Reads the announced number of items; an item without a readable value still
 // counts.  A negative count, taken unsigned, reads on to the end of the reply.
-uint32_t HandleVersions(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
+void HandleVersions(ReplyTokenizer *tokenizer, PrnInfoEx *record, uint32_t) {
     ClearItemList(record, RecordList::kLoadedEmul);
     ReplyWord last;
-    uint32_t result = ReadWord(tokenizer, &last);
-    if (result != 0) return result;
-    if (last.kind != TOKEN_BRACKET_FIRST) return 0;
+    if (ReadWord(tokenizer, &last) != 0 || last.kind != TOKEN_BRACKET_FIRST) return;
     const uint32_t announced = static_cast<uint32_t>(DecimalNumber(last.text, last.text + last.length));
-    if (announced == 0) return 0;
+    if (announced == 0) return;
     uint32_t read = 0;
     do {
-        if (last.kind == TOKEN_END) return result;
+        if (last.kind == TOKEN_END) return;
         ReplyWord name;
-        result = ReadWord(tokenizer, &name);
-        if (result != 0) return result;
+        if (ReadWord(tokenizer, &name) != 0) return;
         last = name;
         if (name.kind != TOKEN_ITEM) continue;
         ++read;
-        result = ReadWord(tokenizer, &last);
-        if (result == 0 && last.kind == TOKEN_ITEM_VALUE) StoreVersion(record, name, last);
+        if (ReadWord(tokenizer, &last) == 0 && last.kind == TOKEN_ITEM_VALUE) StoreVersion(record, name, last);
     } while (read < announced);
-    return result;
 }

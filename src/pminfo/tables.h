@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include "common/name_table.h"
 #include "prninfo/record.h"
 
 // Rows keyed by a number; the row with key kCodeTableEnd ends the table and

@@ -4,7 +4,7 @@
 
 #include "pat.h"
 #include "prninfo/device_name_tables.h"
-#include "status/localized_string.h"
+#include "common/localized_string.h"
 
 namespace {
 

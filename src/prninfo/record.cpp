@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "common/family_codes.h"
+#include "common/name_table.h"
 #include "platform/platform.h"
 
 namespace {
@@ -179,11 +180,10 @@ PatEngineStatusItem *AddEngineStatus(PrnInfoEx *record, uint32_t statusCode) {
 }
 
 int IsErrorClassStatus(uint32_t statusCode) {
-    if (statusCode == 10002) return 1;
-    if (statusCode < 40001 || statusCode > 49999) return 0;
-    // Conditions in the error range that do not stop the printer.
-    if (statusCode == 40342) return 0;
-    if (statusCode >= 40440 && statusCode <= 40443) return 0;
+    if (statusCode == kStatusOffline) return 1;
+    if (statusCode < kFirstErrorStatus || statusCode > kLastErrorStatus) return 0;
+    if (statusCode == kStatusPunchReceptacleFull) return 0;
+    if (statusCode >= kFirstStaplerLowStatus && statusCode <= kLastStaplerLowStatus) return 0;
     return 1;
 }
 
@@ -202,23 +202,7 @@ int HasAnyDeviceInfo(const PrnInfoEx *record, const uint16_t *optionIds, uint32_
     return 0;
 }
 
-// ---- Name tables: keyword vocabularies ended by a row carrying the default ---
-
-uint32_t LookupName(const char *text, const NameTableRow *table) {
-    if (text == nullptr) return 0xFFFFFFFFu;
-    return LookupName(text, static_cast<uint32_t>(strlen(text)), table);
-}
-
-uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table) {
-    if (text == nullptr || table == nullptr) return 0xFFFFFFFFu;
-    // Most rows differ in their first character: one comparison, no loop.
-    const char first = length != 0 ? text[0] : '\0';
-    const NameTableRow *row = table;
-    for (; row->name != nullptr; ++row) {
-        if (row->name[0] == first && TextSpells(text, length, row->name)) return row->value;
-    }
-    return row->value;
-}
+// ---- Model names ------------------------------------------------------------
 
 namespace {
 

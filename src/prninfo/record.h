@@ -1,6 +1,6 @@
 // Operations on the host's printer information record (PrnInfoEx): its ten
 // item lists and six text items, named by RecordList and RecordText, plus the
-// name-table lookup and status classification every record filler shares.
+// status classification every record filler shares.
 //
 // Items and texts come from the global heap and belong to the record once
 // hung into it.  A list's count field always equals the length of its chain:
@@ -19,13 +19,6 @@ struct ItemListHandle {
     PatItem *head;
     PatItem **headField;
     uint32_t *countField;
-};
-
-// One row of a keyword vocabulary; the table ends with a row whose name is
-// null and whose value is the table's default.
-struct NameTableRow {
-    const char *name;
-    uint32_t value;
 };
 
 // The record's item lists (the head field pName and its count nName), in
@@ -101,22 +94,6 @@ PatEngineStatusItem *AddEngineStatus(PrnInfoEx *record, uint32_t statusCode);
 PatItem *AllocItem(uint32_t itemSize);
 void FreeItemChain(PatItem *first);
 PatItem *AppendToChain(PatItem *first, PatItem *item);
-
-// The value of the first row in table order whose name is `text`, or the
-// table's default; 0xFFFFFFFF for a null text or table.
-uint32_t LookupName(const char *text, const NameTableRow *table);
-// The same for the `length` characters at `text`, which hold no NUL.
-uint32_t LookupName(const char *text, uint32_t length, const NameTableRow *table);
-
-// Whether the `length` characters at `text` (no NUL among them) spell the
-// NUL-ended `name`.  A name is read no further than its first difference, so
-// most rows of a table cost one comparison, where strcmp costs a call.
-inline bool TextSpells(const char *text, uint32_t length, const char *name) {
-    for (uint32_t i = 0; i < length; ++i) {
-        if (name[i] != text[i]) return false;
-    }
-    return name[length] == '\0';
-}
 
 // The record's model index for a model name: kUnknownModelIndex for any
 // name, as this family has no model table a host could index.

@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "localized_string.h"
+#include "common/localized_string.h"
 #include "status_text.h"
 
 namespace {

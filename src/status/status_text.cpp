@@ -1,7 +1,7 @@
 #include <string.h>
 
 #include "common/family_codes.h"
-#include "localized_string.h"
+#include "common/localized_string.h"
 #include "pat.h"
 #include "status_text.h"
 

@@ -38,7 +38,7 @@ uint32_t NumberOf(const std::string &text) {
     const std::unique_ptr<char[]> block(new char[text.size() + 1]);
     char *const field = block.get() + 1;  // an odd address, as a reply's words stand
     memcpy(field, text.data(), text.size());
-    return kReplyDispatchIndex.words.NumberOf(field, static_cast<uint32_t>(text.size()));
+    return kReplyDispatchIndex.NumberOf(field, static_cast<uint32_t>(text.size()));
 }
 
 std::vector<const DispatchRow *> LookUp(const Context &c) {

@@ -24,23 +24,40 @@ struct LayerBuffer {
     }
 };
 
-LayerRule RuleOf(std::initializer_list<PatBitmapLayer> layers) {
-    LayerRule rule{"1", {}};
-    int slot = 0;
-    for (const PatBitmapLayer &layer : layers) rule.layers[slot++] = layer;
-    return rule;
+// The layers in drawing order in a buffer of their own; null when ordering
+// them fails.
+GrowableBuffer *OrderLayers(GrowableBuffer *layers) {
+    GrowableBuffer *ordered = CreateLayerBuffer();
+    if (ordered == nullptr) return nullptr;
+    if (!OrderLayersInto(layers, ordered)) {
+        BufferFree(ordered);
+        return nullptr;
+    }
+    return ordered;
 }
+
+// A rule with layers of its own: a rule's slots refer to its layers, which
+// the tables keep as constants.
+struct TestRule {
+    std::vector<PatBitmapLayer> layers;
+    LayerRule rule{"1", {}};
+    TestRule(std::initializer_list<PatBitmapLayer> list) : layers(list) {
+        for (size_t slot = 0; slot < layers.size(); ++slot) rule.layers[slot] = layers[slot];
+    }
+    TestRule(const TestRule &) = delete;
+    TestRule &operator=(const TestRule &) = delete;
+};
 
 TEST(PictureLayers, AddRuleLayersSkipsLayersAlreadyThere) {
     LayerBuffer layers;
     PatBitmapLayer paintedCaution = Layer("BM_CAUTION", 0, 0, 246);
     paintedCaution.dwRop = PAT_ROP_SRCPAINT;  // not part of a layer's identity
-    const LayerRule first = RuleOf({Layer("BM_BASE", 0, 0, 1), Layer("BM_CAUTION", 0, 0, 246)});
-    const LayerRule second = RuleOf({Layer("BM_BASE", 0, 0, 1), paintedCaution, Layer("BM_CAUTION", 0, 0, 248),
+    const TestRule first({Layer("BM_BASE", 0, 0, 1), Layer("BM_CAUTION", 0, 0, 246)});
+    const TestRule second({Layer("BM_BASE", 0, 0, 1), paintedCaution, Layer("BM_CAUTION", 0, 0, 248),
                                      Layer("BM_CAUTION", 1, 0, 246), Layer("BM_CAUTION", 0, 1, 246),
                                      Layer("bm_caution", 0, 0, 246)});
-    AddRuleLayers(layers.buffer, &first);
-    AddRuleLayers(layers.buffer, &second);
+    AddRuleLayers(layers.buffer, &first.rule);
+    AddRuleLayers(layers.buffer, &second.rule);
     AddRuleLayers(layers.buffer, nullptr);
     EXPECT_EQ(layers.Text(), (Lines{"BM_BASE 0,0 0 #1", "BM_CAUTION 0,0 0 #246", "BM_CAUTION 0,0 0 #248",
                                     "BM_CAUTION 1,0 0 #246", "BM_CAUTION 0,1 0 #246", "bm_caution 0,0 0 #246"}));
@@ -49,14 +66,14 @@ TEST(PictureLayers, AddRuleLayersSkipsLayersAlreadyThere) {
 TEST(PictureLayers, AddRuleLayersStopsAtTheFirstFailedAppend) {
     LayerBuffer layers;
     for (int i = 0; i < 19; ++i) {
-        const LayerRule filler = RuleOf({Layer("BM_POINT_1", i, 0, 100)});
-        AddRuleLayers(layers.buffer, &filler);
+        const TestRule filler({Layer("BM_POINT_1", i, 0, 100)});
+        AddRuleLayers(layers.buffer, &filler.rule);
     }
-    const LayerRule rule = RuleOf({Layer("BM_POINT_2", 0, 0, 102), Layer("BM_POINT_3", 0, 0, 104),
+    const TestRule rule({Layer("BM_POINT_2", 0, 0, 102), Layer("BM_POINT_3", 0, 0, 104),
                                    Layer("BM_POINT_4", 0, 0, 106)});
     platform_heap::ResetAllocationCount();
     platform_heap::FailAllocationNumber(1);  // the buffer's first growth
-    AddRuleLayers(layers.buffer, &rule);
+    AddRuleLayers(layers.buffer, &rule.rule);
     platform_heap::FailAllocationNumber(0);
     const Lines text = layers.Text();
     ASSERT_EQ(text.size(), 20u) << "the layer after the failed one must not be added";
@@ -65,9 +82,9 @@ TEST(PictureLayers, AddRuleLayersStopsAtTheFirstFailedAppend) {
 
 TEST(PictureLayers, RemoveLayerNumberRemovesEveryMatchIncludingNeighbours) {
     LayerBuffer layers;
-    const LayerRule rule = RuleOf({Layer("A", 0, 0, 248), Layer("B", 0, 0, 248), Layer("C", 0, 0, 1),
+    const TestRule rule({Layer("A", 0, 0, 248), Layer("B", 0, 0, 248), Layer("C", 0, 0, 1),
                                    Layer("D", 0, 0, 248), Layer("E", 0, 0, 246), Layer("F", 0, 0, 248)});
-    AddRuleLayers(layers.buffer, &rule);
+    AddRuleLayers(layers.buffer, &rule.rule);
     RemoveLayerNumber(layers.buffer, 248);
     EXPECT_EQ(layers.Text(), (Lines{"C 0,0 0 #1", "E 0,0 0 #246"}));
     RemoveLayerNumber(layers.buffer, 7);
@@ -76,11 +93,11 @@ TEST(PictureLayers, RemoveLayerNumberRemovesEveryMatchIncludingNeighbours) {
 
 TEST(PictureLayers, OrderLayersByNumberKeepingCollectionOrderWithMasksFirst) {
     LayerBuffer layers;
-    const LayerRule rule = RuleOf({Layer("BM_POINT_3", 117, 129, 120), Layer("BM_LCT", 0, 0, 20),
+    const TestRule rule({Layer("BM_POINT_3", 117, 129, 120), Layer("BM_LCT", 0, 0, 20),
                                    Layer("BM_POWEROFF", 0, 0, 255), Layer("BM_POINT_2", 117, 132, 120),
                                    Layer("BM_BASE", 0, 0, 1), Layer("HIDDEN", 0, 0, 0),
                                    Layer("BM_BANK", 0, 0, 20), Layer("ODD", 5, 6, 33)});
-    AddRuleLayers(layers.buffer, &rule);
+    AddRuleLayers(layers.buffer, &rule.rule);
     GrowableBuffer *ordered = OrderLayers(layers.buffer);
     ASSERT_NE(ordered, nullptr);
     const Lines text = LayersText(reinterpret_cast<const PatBitmapLayer *>(ordered->data), LayerCount(ordered));
@@ -110,8 +127,8 @@ TEST(PictureLayers, OrderLayersRefusesAMaskNameThatCannotFit) {
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.name.size() << " characters at layer " << int(c.number));
         LayerBuffer layers;
-        const LayerRule rule = RuleOf({Layer(c.name.c_str(), 0, 0, c.number)});
-        AddRuleLayers(layers.buffer, &rule);
+        const TestRule rule({Layer(c.name.c_str(), 0, 0, c.number)});
+        AddRuleLayers(layers.buffer, &rule.rule);
         GrowableBuffer *ordered = OrderLayers(layers.buffer);
         EXPECT_EQ(ordered != nullptr, c.ordered);
         if (ordered != nullptr && c.number % 2 == 0) {

@@ -13,7 +13,7 @@ namespace {
 
 int LayersOf(const LayerRule &rule) {
     int n = 0;
-    while (n < kRuleSlots && rule.layers[n].szBitmapName[0] != '\0') ++n;
+    while (n < kRuleSlots && rule.layers[n]->szBitmapName[0] != '\0') ++n;
     return n;
 }
 
@@ -40,9 +40,9 @@ TEST(PictureRules, EveryListIsWhole) {
             EXPECT_LT(LayersOf(*rule), kRuleSlots);
             EXPECT_TRUE(rule == rules || LayersOf(*rule) > defaultLayers) << "rule adds nothing";
             for (int i = 0; i < defaultLayers; ++i) {
-                EXPECT_TRUE(SameLayer(rule->layers[i], rules[0].layers[i])) << "default layer " << i;
+                EXPECT_TRUE(SameLayer(*rule->layers[i], *rules[0].layers[i])) << "default layer " << i;
             }
-            for (int i = 0; i < LayersOf(*rule); ++i) EXPECT_EQ(rule->layers[i].dwRop, 0u);
+            for (int i = 0; i < LayersOf(*rule); ++i) EXPECT_EQ(rule->layers[i]->dwRop, 0u);
         }
         EXPECT_EQ(count, e.rules);
     }
@@ -55,7 +55,7 @@ std::string AddedLayers(const LayerRule *rules, const LayerRule *rule) {
     if (rule == rules) return "default";
     std::string out;
     for (int i = LayersOf(rules[0]); i < LayersOf(*rule); ++i) {
-        const PatBitmapLayer &l = rule->layers[i];
+        const PatBitmapLayer &l = *rule->layers[i];
         if (!out.empty()) out += "; ";
         out += std::string(l.szBitmapName) + " " + std::to_string(l.nX) + "," + std::to_string(l.nY) + " #" +
                std::to_string(l.bLayer);

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "platform/platform.h"
+#include "common/name_table.h"
 #include "prninfo/record.h"
 #include "support/alloc_sweep.h"
 #include "support/record_fixture.h"

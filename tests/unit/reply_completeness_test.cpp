@@ -19,7 +19,7 @@
 #include "pjl/reply_completeness.h"
 #include "pjl/reply_tokenizer.h"
 #include "support/pjl_texts.h"
-#include "support/reply_tree.h"
+#include "support/token_reading.h"
 
 namespace {
 
@@ -34,27 +34,25 @@ std::string Kept(const TokenPlace &place) { return std::string(place.begin, Kept
 
 // The rule, read with the tokenizer alone.
 uint32_t ExpectedResult(const std::string &query, const std::string &reply) {
-    if (reply.empty()) return PAT_ERROR_INCOMPLETE_REPLY;
     std::vector<std::string> arguments;
     bool queryBroken = false;
     ReplyTokenizer tokenizer;
-    TokenizerInit(&tokenizer, BoundText(query.data(), static_cast<uint32_t>(query.size())));
+    TokenizerInit(&tokenizer, Terminated(query.c_str()));
     for (;;) {
-        TokenPlace token;
-        if (TokenizerRead(&tokenizer, &token) != 0) {
+        const Token &token = TokenizerRead(&tokenizer);
+        if (token.result != 0) {
             queryBroken = true;
             break;
         }
-        if (token.kind == TOKEN_END) break;
-        if (token.kind == TOKEN_ARGUMENT) arguments.push_back(Kept(token));
+        if (token.place.kind == TOKEN_END) break;
+        if (token.place.kind == TOKEN_ARGUMENT) arguments.push_back(Kept(token.place));
     }
     std::vector<Echo> echoes;
-    TokenizerInit(&tokenizer, BoundText(reply.data(), static_cast<uint32_t>(reply.size())));
+    TokenizerInit(&tokenizer, Terminated(reply.c_str()));
     for (;;) {
-        TokenPlace token;
-        const uint32_t result = TokenizerRead(&tokenizer, &token);
-        if (token.kind == TOKEN_END && result == 0) break;
-        if (result == 0 && token.kind == TOKEN_ARGUMENT) echoes.push_back({Kept(token), tokenizer.cursor});
+        const Token &token = TokenizerRead(&tokenizer);
+        if (token.place.kind == TOKEN_END && token.result == 0) break;
+        if (token.result == 0 && token.place.kind == TOKEN_ARGUMENT) echoes.push_back({Kept(token.place), token.cursor});
     }
     const size_t lastFormFeed = reply.rfind('\f');
     for (const std::string &argument : arguments) {
@@ -73,13 +71,8 @@ struct Checked {
     TokenRecording recording;
 };
 
-// The check on a reply tree as a host hands it over (texts NUL-ended).
 void Check(const std::string &query, const std::string &reply, Checked *out) {
-    PatInfoNode *queryRoot = MakeTestNode(PAT_TREE_QUERY_ROOT, nullptr, 0);
-    AttachText(queryRoot, PAT_NODE_PJL_TEXT, query);
-    PatInfoNode *root = MakeReplyTree(queryRoot, reply.empty() ? nullptr : reply.c_str(), nullptr);
-    out->result = CheckReplyCompleteness(root, &out->recording);
-    FreeTestTree(root);
+    out->result = CompareQueryWithReply(Terminated(query.c_str()), Terminated(reply.c_str()), &out->recording);
 }
 
 // The reply cut into its answers, each up to and with its form feed.
@@ -208,19 +201,17 @@ TEST(ReplyCompleteness, RecordsTheFirstTokensOfTheReply) {
         Check(kFullQueryText, reply, checked.get());
         const TokenRecording &recording = checked->recording;
         ReplyTokenizer tokenizer;
-        TokenizerInit(&tokenizer, BoundText(reply.c_str(), static_cast<uint32_t>(reply.size() + 1)));
-        RecordedToken expected[TokenRecording::kCapacity];
-        const uint32_t count = TokenizerReadAhead(&tokenizer, expected, TokenRecording::kCapacity);
+        TokenizerInit(&tokenizer, Terminated(reply.c_str()));
+        std::vector<Token> expected(TokenRecording::kCapacity);
+        const uint32_t count = TokenizerReadRun(&tokenizer, expected.data(), TokenRecording::kCapacity);
+        ASSERT_EQ(recording.text, reply.c_str());
         ASSERT_EQ(recording.count, count);
         for (uint32_t i = 0; i < count; ++i) {
-            const RecordedToken &a = recording.token[i];
-            const RecordedToken &b = expected[i];
-            const bool samePlace = a.place.begin == nullptr
-                                       ? b.place.begin == nullptr
-                                       : a.place.begin - recording.begin == b.place.begin - reply.c_str();
-            ASSERT_TRUE(samePlace &&
-                        a.place.length == b.place.length && a.place.kind == b.place.kind && a.result == b.result &&
-                        a.cursor - recording.begin == b.cursor - reply.c_str() && a.state == b.state)
+            const Token &a = recording.token[i];
+            const Token &b = expected[i];
+            ASSERT_TRUE(a.place.begin == b.place.begin && a.place.length == b.place.length &&
+                        a.place.kind == b.place.kind && a.result == b.result && a.cursor == b.cursor &&
+                        a.state == b.state)
                 << "token " << i;
         }
     }

@@ -16,7 +16,7 @@ namespace {
 struct Table {
     const char *title;
     const NameTableRow *rows;
-    const IndexedNames &index;
+    const NameIndex &index;
 };
 
 // Each name, and the near misses a printer could send: cut short, run on,

@@ -25,6 +25,7 @@
 #include "support/record_dump.h"
 #include "support/record_fixture.h"
 #include "support/reply_tree.h"
+#include "support/token_reading.h"
 
 namespace {
 
@@ -42,22 +43,22 @@ struct Digest {
     void Add(uint64_t number) { Add(&number, sizeof number); }
 };
 
-// Every token of the text with its result, kind, cursor offset and state.
+// Every token of the text with its result, kind, cursor offset and state;
+// bounded, the text is a payload without its NUL.
 void DigestTokens(const std::string &text, bool bounded, uint32_t capacity, Digest *digest) {
+    const OpenedPayload payload(text.c_str(), static_cast<uint32_t>(text.size() + (bounded ? 0 : 1)));
+    ASSERT_EQ(payload.result, 0u);
     ReplyTokenizer tokenizer;
-    if (bounded) {
-        TokenizerInit(&tokenizer, BoundText(text.data(), static_cast<uint32_t>(text.size())));
-    } else {
-        TokenizerInit(&tokenizer, BoundText(text.c_str(), static_cast<uint32_t>(text.size() + 1)));
-    }
+    TokenizerInit(&tokenizer, payload.text());
     char buffer[100] = {};
     for (size_t calls = 0; calls < 8 * (text.size() + 2); ++calls) {
         int32_t kind = 0;
-        const uint32_t result = TokenizerNext(&tokenizer, buffer, capacity, &kind);
+        const Token *read = nullptr;
+        const uint32_t result = TokenizerNext(&tokenizer, buffer, capacity, &kind, &read);
         digest->Add(result);
         digest->Add(static_cast<uint64_t>(kind));
-        digest->Add(static_cast<uint64_t>(tokenizer.cursor - text.data()));
-        digest->Add(static_cast<uint64_t>(tokenizer.state));
+        digest->Add(static_cast<uint64_t>(read->cursor - payload.text().begin));
+        digest->Add(static_cast<uint64_t>(read->state));
         digest->Add(std::string(buffer));
         if (kind == TOKEN_END) return;
     }

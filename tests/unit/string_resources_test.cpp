@@ -14,8 +14,8 @@
 
 #include "common/library_state.h"
 #include "pat.h"
-#include "status/localized_string.h"
-#include "status/string_maps.h"
+#include "common/localized_string.h"
+#include "common/string_maps.h"
 
 namespace {
 

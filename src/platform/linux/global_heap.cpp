@@ -96,11 +96,6 @@ extern "C" LPVOID WINAPI GlobalLock(HGLOBAL hMem) {
     return hMem;
 }
 
-extern "C" BOOL WINAPI GlobalUnlock(HGLOBAL hMem) {
-    if (HeaderOf(hMem) == nullptr) SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;  // fixed blocks are never locked
-}
-
 extern "C" SIZE_T WINAPI GlobalSize(HGLOBAL hMem) {
     BlockHeader *header = HeaderOf(hMem);
     if (header == nullptr) {

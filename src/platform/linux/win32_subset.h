@@ -116,7 +116,6 @@ void WINAPI SetLastError(DWORD dwErrCode);
 HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
 HGLOBAL WINAPI GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags);
 LPVOID WINAPI GlobalLock(HGLOBAL hMem);
-BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 
@@ -142,11 +141,6 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharS
 LPSTR WINAPI CharUpperA(LPSTR lpsz);
 
 // Single-byte strings.
-LPSTR WINAPI lstrcpyA(LPSTR lpString1, LPCSTR lpString2);
-LPSTR WINAPI lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength);
-LPSTR WINAPI lstrcatA(LPSTR lpString1, LPCSTR lpString2);
-int WINAPI lstrlenA(LPCSTR lpString);
-int WINAPI lstrcmpA(LPCSTR lpString1, LPCSTR lpString2);
 
 #ifdef __cplusplus
 }
